@@ -1,0 +1,123 @@
+// Start-up, page-change and memory figures for Pathora, measured under the current platform
+// (QT_QPA_PLATFORM=offscreen on a machine without a display):
+//   pathora_bench
+// Start-up is timed from the start of construction to the end of the first paint, for a bare
+// window with the same menu and scroll area and then for Pathora's window, in this one run.
+#include "app/mainwindow.h"
+#include "platform/fonts.h"
+#include "skin/skin.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMenuBar>
+#include <QMainWindow>
+#include <QScrollArea>
+
+#include <algorithm>
+#include <cstdio>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+
+// Notes when a window has painted for the first time.
+class FirstPaint : public QObject {
+public:
+    bool painted = false;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint || e->type() == QEvent::UpdateRequest)
+            painted = true;
+        return false;
+    }
+};
+
+template <typename Make>
+double timeToFirstPaint(Make make)
+{
+    QElapsedTimer t;
+    t.start();
+    auto window = make();
+    FirstPaint probe;
+    window->installEventFilter(&probe);
+    window->show();
+    while (!probe.painted)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    // Finish the frame: the window's own backing store is flushed by the grab.
+    window->grab();
+    const double ms = t.nsecsElapsed() / 1e6;
+    window->removeEventFilter(&probe);
+    return ms;
+}
+
+std::unique_ptr<QMainWindow> bareWindow()
+{
+    auto w = std::make_unique<QMainWindow>();
+    for (const char *c : {"返回首页", "返回目录页", "上一页", "下一页"})
+        w->menuBar()->addAction(QString::fromUtf8(c));
+    auto *area = new QScrollArea;
+    auto *client = new QWidget;
+    client->resize(1025, 1056);
+    area->setWidget(client);
+    w->setCentralWidget(area);
+    w->resize(1058, 598);
+    return w;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    Fonts::installSubstitutions();
+
+    // Warm the platform and the font cache once, so neither side pays for it alone.
+    timeToFirstPaint(bareWindow);
+
+    std::vector<double> bare, pathora;
+    for (int i = 0; i < 5; ++i) {
+        bare.push_back(timeToFirstPaint(bareWindow));
+        pathora.push_back(timeToFirstPaint([&] {
+            if (!Skin::isApplied())
+                Skin::applyBuiltIn(app);
+            return std::make_unique<TForm2>();
+        }));
+    }
+    std::printf("start-up to first paint: bare window %.1f ms, Pathora %.1f ms (median of 5; ratio %.2f)\n",
+                median(bare), median(pathora), median(pathora) / median(bare));
+
+    TForm2 window;
+    window.show();
+    app.processEvents();
+    double worst = 0, total = 0;
+    int changes = 0;
+    PageId worstPage = kNoPage;
+    for (int round = 0; round < 3; ++round) {
+        for (PageId id : TPageTable::readingOrder()) {
+            QElapsedTimer t;
+            t.start();
+            window.navigator().GoToPage(id);
+            window.repaint();
+            const double ms = t.nsecsElapsed() / 1e6;
+            total += ms;
+            ++changes;
+            if (ms > worst) {
+                worst = ms;
+                worstPage = id;
+            }
+        }
+    }
+    std::printf("page change with repaint: mean %.2f ms, worst %.2f ms (%s), %d changes\n", total / changes,
+                worst, qPrintable(TPageEntry::pageName(worstPage)), changes);
+
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("peak resident memory: %.1f MB\n", usage.ru_maxrss / 1024.0);
+    return 0;
+}

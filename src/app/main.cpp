@@ -1,0 +1,20 @@
+#include "mainwindow.h"
+
+#include "../platform/fonts.h"
+#include "../skin/skin.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pathora"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Pathora"));
+    Fonts::installSubstitutions();
+    Skin::applyBuiltIn(app);
+
+    TForm2 window;
+    QApplication::setWindowIcon(window.windowIcon());
+    window.show();
+    return app.exec();
+}

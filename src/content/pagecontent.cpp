@@ -1,0 +1,63 @@
+#include "pagecontent.h"
+
+namespace Blocks {
+
+TContentBlock picture(const QString &resource, const QRect &place, const QString &name)
+{
+    TContentBlock b;
+    b.kind = TBlockKind::Picture;
+    b.text = resource;
+    b.place = place;
+    b.name = name;
+    return b;
+}
+
+TContentBlock label(const QString &text, const QRect &place, const TFontSpec &font, Qt::Alignment align,
+                    const QString &name)
+{
+    TContentBlock b;
+    b.kind = TBlockKind::Label;
+    b.text = text;
+    b.place = place;
+    b.font = font;
+    b.align = align;
+    b.name = name;
+    return b;
+}
+
+TContentBlock textBox(const QString &text, const QRect &place, const TFontSpec &font, const QString &name)
+{
+    TContentBlock b;
+    b.kind = TBlockKind::TextBox;
+    b.text = text;
+    b.place = place;
+    b.font = font;
+    b.name = name;
+    return b;
+}
+
+TContentBlock rule(int top, char glyph)
+{
+    TContentBlock b;
+    b.kind = TBlockKind::Rule;
+    b.text = QString(glyph == '_' ? 118 : 140, QLatin1Char(glyph));
+    b.place = QRect(PageGeometry::kColumnLeft, top, PageGeometry::kColumnWidth, 16);
+    b.font.pixelSize = 13;
+    b.font.color = QColor(0xa0, 0x80, 0x5c);
+    return b;
+}
+
+TContentBlock logo()
+{
+    return picture(QStringLiteral(":/images/logo.png"), PageGeometry::kLogo);
+}
+
+TContentBlock heading(const QString &text, int top, int pixelSize)
+{
+    using namespace PageGeometry;
+    const int left = kLogo.right() + 12;
+    return label(text, QRect(left, top, kVisibleRight - 12 - left, pixelSize + 14),
+                 TFontSpec{kFaceSans, pixelSize, true, false, {}}, Qt::AlignHCenter | Qt::AlignVCenter);
+}
+
+} // namespace Blocks

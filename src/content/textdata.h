@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+// Built-in texts are kept in resource files of entries:
+//   a line "@@ key" starts an entry; its text is every following line up to the next "@@ " line,
+//   without leading and trailing empty lines.
+namespace TextData {
+
+QHash<QString, QString> parse(const QString &source);
+
+// The entries of a built-in resource file, read once. An unknown file gives no entries.
+const QHash<QString, QString> &file(const QString &resourcePath);
+
+// One entry of a built-in file; empty when it is missing.
+QString text(const QString &resourcePath, const QString &key);
+
+} // namespace TextData

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+// The 42 fixed pages of the e-book: which exist, what kind each is, where it stands in the
+// page container and in the reading order, its heading and how tall its layout is.
+// Constant data; nothing here needs a widget.
+
+// A page is named TabSheet1 .. TabSheet42; PageId is that number.
+using PageId = int;
+
+constexpr int kPageCount = 42;
+constexpr PageId kStartPage = 36;     // the cover
+constexpr PageId kContentsPage = 38;
+constexpr PageId kNoPage = 0;
+
+enum class TPageKind { Cover, Preface, Contents, SectionIntro, Questionnaire, Article, Advert };
+
+// Topic group of the related-links panel at a page's foot.
+enum class TLinkGroup { None, CareerPlanning, MiniTests, Interview, Resume, Workplace, AdvertBlock, BrandOnly };
+
+enum TFooterLink : unsigned {
+    FooterNone = 0,
+    FooterPrevious = 1,   // "上一页"
+    FooterContents = 2,   // "目录页"
+    FooterNext = 4,       // "下一页"
+    FooterExit = 8,       // "退出", in place of the next link
+};
+
+struct TPageEntry {
+    PageId id;
+    int readingPosition;      // 1..42
+    TPageKind kind;
+    const char *heading;      // UTF-8, exact (trailing blanks included); empty for the cover
+    const char *subHeading;   // second heading line or a later heading; may be empty
+    int layoutHeight;
+    bool hasQuestionnaire;
+    TLinkGroup related;
+    unsigned footer;          // TFooterLink flags
+
+    int position() const { return id - 1; }
+    QString name() const { return pageName(id); }
+    static QString pageName(PageId id) { return QStringLiteral("TabSheet%1").arg(id); }
+};
+
+class TPageTable {
+public:
+    static const TPageEntry &entry(PageId id);           // id must be 1..42
+    static const TPageEntry *byName(const QString &name); // nullptr when unknown
+    static const TPageEntry &byPosition(int position);  // 0..41
+    static bool isValid(PageId id) { return id >= 1 && id <= kPageCount; }
+
+    // Reading order: the sequence previous/next follow.
+    static const QVector<PageId> &readingOrder();
+    static PageId previous(PageId id); // kNoPage before the cover
+    static PageId next(PageId id);     // kNoPage after the last advert
+
+    static QVector<PageId> pagesOfKind(TPageKind kind); // in container order
+};

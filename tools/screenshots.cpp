@@ -1,0 +1,38 @@
+// Writes a picture of every page, whole and at 100 %, to a folder:
+//   pathora_screenshots OUTDIR            (QT_QPA_PLATFORM=offscreen works)
+// plus window.png, the window as the reader first sees it.
+#include "app/mainwindow.h"
+#include "platform/fonts.h"
+#include "skin/skin.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pathora"));
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(out);
+    Fonts::installSubstitutions();
+    Skin::applyBuiltIn(app);
+
+    TForm2 window;
+    window.show();
+    app.processEvents();
+    window.grab().save(out + QStringLiteral("/window.png"));
+    for (PageId id = 1; id <= kPageCount; ++id) {
+        window.navigator().GoToPage(id);
+        app.processEvents();
+        const QString file = QStringLiteral("%1/%2.png").arg(out, TPageEntry::pageName(id));
+        if (!window.page(id)->grab().save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+    }
+    std::printf("wrote %d pages to %s\n", kPageCount, qPrintable(out));
+    return 0;
+}
