@@ -24,7 +24,8 @@ std::unique_ptr<TForm2> makeWindow()
     }
     auto window = std::make_unique<TForm2>();
     window->show();
-    QTest::qWaitForWindowExposed(window.get());
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qWarning("the main window was not exposed");
     return window;
 }
 
