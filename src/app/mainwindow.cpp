@@ -4,6 +4,7 @@
 #include "../content/readingpages.h"
 #include "../platform/messagebox.h"
 #include "../platform/pictures.h"
+#include "../questionnaires/questionnaires.h"
 #include "../skin/skin.h"
 
 #include <QAbstractScrollArea>
@@ -121,6 +122,7 @@ void TForm2::buildPages()
         m_pageControl->addWidget(page);
         m_pages.append(page);
     }
+    Questionnaires::attach([this](PageId id) { return page(id); }, m_navigator);
 }
 
 QWidget *TForm2::page(PageId id) const

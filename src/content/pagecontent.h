@@ -50,6 +50,8 @@ constexpr int kColumnWidth = 800;
 constexpr QRect kLogo{12, 8, 137, 57};
 constexpr int kHeadingTop = 20;
 constexpr int kBodyTop = 80;
+// The related-links panel, brand block and footer live in this band at a page's foot.
+constexpr int kFootReserve = 250;
 } // namespace PageGeometry
 
 // Block makers, so that page data reads like the page.

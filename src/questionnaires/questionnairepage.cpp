@@ -1,0 +1,166 @@
+#include "questionnairepage.h"
+
+#include "../content/pagebuilder.h"
+#include "../platform/choicegroup.h"
+#include "../platform/messagebox.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace PageGeometry;
+
+namespace {
+constexpr int kRowHeight = 26;
+constexpr int kQuestionGap = 8;
+} // namespace
+
+QuestionnairePage::QuestionnairePage(QWidget *page, std::unique_ptr<TQuestionnaire> model, int top)
+    : QObject(page), m_page(page), m_model(std::move(model)), m_y(top)
+{
+}
+
+void QuestionnairePage::text(const QString &text, const TFontSpec &font, Qt::Alignment align, const QString &name,
+                             int left, int width)
+{
+    const QFontMetrics metrics(PageBuilder::fontOf(font));
+    const int height = metrics.boundingRect(QRect(0, 0, width, 100000), int(align) | Qt::TextWordWrap, text).height();
+    QWidget *w = PageBuilder::buildBlock(
+        m_page, Blocks::label(text, QRect(left, m_y, width, height + 4), font, align | Qt::AlignTop, name));
+    static_cast<QLabel *>(w)->setWordWrap(true);
+    m_y += height + 10;
+}
+
+QString QuestionnairePage::questionCaption(int number) const
+{
+    const TChoiceQuestion &q = m_model->question(number);
+    return QString::number(q.Number) + QLatin1Char('.') + q.prompt;
+}
+
+ChoiceGroup *QuestionnairePage::makeGroup(int number, Prompt prompt, const std::function<QString(int)> &groupName,
+                                          int left, int width)
+{
+    const TChoiceQuestion &q = m_model->question(number);
+    auto *group = new ChoiceGroup(prompt == Prompt::Caption ? questionCaption(number) : QString(), q.options,
+                                  q.columns, m_page);
+    group->setObjectName(groupName(number));
+    group->setFont(PageBuilder::fontOf(QuestionnaireFonts::question()));
+    group->setGeometry(left, m_y, width, group->heightFor(width));
+    connect(group, &ChoiceGroup::readerChose, this, [this, number](int index) { m_model->select(number, index); });
+    m_groups.insert(number, group);
+    return group;
+}
+
+void QuestionnairePage::questions(int first, int last, Prompt prompt, const std::function<QString(int)> &groupName,
+                                  int left, int width)
+{
+    for (int k = first; k <= last; ++k) {
+        if (prompt == Prompt::LabelAbove) {
+            const QString caption = questionCaption(k);
+            PageBuilder::buildBlock(m_page, Blocks::label(caption, QRect(left, m_y, width, 22),
+                                                          QuestionnaireFonts::question()));
+            m_y += 22;
+        }
+        ChoiceGroup *group = makeGroup(k, prompt, groupName, left, width);
+        m_y += group->height() + kQuestionGap;
+    }
+}
+
+void QuestionnairePage::questionPairs(const QVector<QPair<int, int>> &rows, const std::function<QString(int)> &groupName)
+{
+    const int half = (kColumnWidth - 20) / 2;
+    for (const auto &[leftQuestion, rightQuestion] : rows) {
+        ChoiceGroup *a = makeGroup(leftQuestion, Prompt::Caption, groupName, kColumnLeft, half);
+        ChoiceGroup *b = makeGroup(rightQuestion, Prompt::Caption, groupName, kColumnLeft + half + 20, half);
+        m_y += qMax(a->height(), b->height()) + kQuestionGap;
+    }
+}
+
+QPushButton *QuestionnairePage::finishButton(const QString &name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, m_page);
+    button->setObjectName(name);
+    button->setFont(PageBuilder::fontOf(QuestionnaireFonts::heading()));
+    button->setGeometry(kColumnLeft + kColumnWidth / 2 - 60, m_y, 120, 32);
+    connect(button, &QPushButton::clicked, this, &QuestionnairePage::finish);
+    m_y += 32 + 14;
+    return button;
+}
+
+void QuestionnairePage::field(const QString &label, const QString &name, bool readOnly, bool bold, int fieldWidth)
+{
+    const TFontSpec font = QuestionnaireFonts::heading();
+    const int labelWidth = QFontMetrics(PageBuilder::fontOf(font)).horizontalAdvance(label) + 8;
+    PageBuilder::buildBlock(m_page, Blocks::label(label, QRect(kColumnLeft, m_y, labelWidth, kRowHeight), font,
+                                                  Qt::AlignLeft | Qt::AlignVCenter));
+    auto *edit = new QLineEdit(m_page);
+    edit->setObjectName(name);
+    edit->setReadOnly(readOnly);
+    edit->setFont(PageBuilder::fontOf({kFaceSans, 15, bold, false, {}}));
+    edit->setGeometry(kColumnLeft + labelWidth, m_y, fieldWidth, kRowHeight);
+    m_fields.insert(name, edit);
+    m_y += kRowHeight + 10;
+}
+
+void QuestionnairePage::countLine(const QString &label, const QString &labelName, const QString &name)
+{
+    const TFontSpec font = QuestionnaireFonts::heading();
+    const int labelWidth = QFontMetrics(PageBuilder::fontOf(font)).horizontalAdvance(label) + 6;
+    PageBuilder::buildBlock(m_page, Blocks::label(label, QRect(kColumnLeft, m_y, labelWidth, kRowHeight), font,
+                                                  Qt::AlignLeft | Qt::AlignVCenter, labelName));
+    QWidget *line = PageBuilder::buildBlock(
+        m_page, Blocks::label(QString(), QRect(kColumnLeft + labelWidth, m_y, kColumnWidth - labelWidth, kRowHeight),
+                              font, Qt::AlignLeft | Qt::AlignVCenter, name));
+    m_fields.insert(name, line);
+    m_y += kRowHeight + 8;
+}
+
+QPlainTextEdit *QuestionnairePage::resultBox(const QString &name, int height, const TFontSpec &font)
+{
+    auto *box = new QPlainTextEdit(m_page);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setFont(PageBuilder::fontOf(font));
+    box->setTabStopDistance(4 * QFontMetrics(box->font()).horizontalAdvance(QChar(0x4E00)) / 2);
+    box->setGeometry(kColumnLeft, m_y, kColumnWidth, height);
+    m_resultBox = box;
+    m_y += height + 12;
+    return box;
+}
+
+void QuestionnairePage::showAnswer(int number, int index)
+{
+    if (ChoiceGroup *g = m_groups.value(number))
+        g->setItemIndex(index);
+}
+
+void QuestionnairePage::clearResultBox()
+{
+    if (m_resultBox)
+        m_resultBox->clear();
+}
+
+void QuestionnairePage::addResultLine(const QString &line)
+{
+    if (m_resultBox)
+        m_resultBox->appendPlainText(line);
+}
+
+void QuestionnairePage::setFieldText(const QString &name, const QString &text)
+{
+    QWidget *w = m_fields.value(name);
+    if (auto *edit = qobject_cast<QLineEdit *>(w))
+        edit->setText(text);
+    else if (auto *label = qobject_cast<QLabel *>(w))
+        label->setText(text);
+}
+
+void QuestionnairePage::showNotice(const QString &text)
+{
+    MessageBox::notice(m_page->window(), text);
+}

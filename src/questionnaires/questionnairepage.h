@@ -1,0 +1,78 @@
+#pragma once
+
+#include "../content/pagecontent.h"
+#include "questionnaire.h"
+
+#include <QHash>
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+class ChoiceGroup;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+
+// Lays a questionnaire out on its page, top to bottom, and shows what its logic writes.
+// Each test describes its page by calling the layout steps in page order.
+class QuestionnairePage : public QObject, public IQuestionnaireView {
+    Q_OBJECT
+public:
+    QuestionnairePage(QWidget *page, std::unique_ptr<TQuestionnaire> model, int top);
+
+    TQuestionnaire &model() { return *m_model; }
+    QWidget *page() const { return m_page; }
+    int y() const { return m_y; }
+
+    // ---- layout steps ----
+    enum class Prompt { Caption, LabelAbove };
+    void text(const QString &text, const TFontSpec &font, Qt::Alignment align = Qt::AlignLeft,
+              const QString &name = {}, int left = PageGeometry::kColumnLeft, int width = PageGeometry::kColumnWidth);
+    // Questions first..last; group names from `groupName(number)`.
+    void questions(int first, int last, Prompt prompt, const std::function<QString(int)> &groupName,
+                   int left = PageGeometry::kColumnLeft, int width = PageGeometry::kColumnWidth);
+    // Places questions in two columns of a row each (used by the word-pair part of one test).
+    void questionPairs(const QVector<QPair<int, int>> &rows, const std::function<QString(int)> &groupName);
+    QPushButton *finishButton(const QString &name, const QString &caption = QStringLiteral("完成"));
+    // A label and a one-line field on one row.
+    void field(const QString &label, const QString &name, bool readOnly, bool bold = true, int fieldWidth = 160);
+    QPlainTextEdit *resultBox(const QString &name, int height, const TFontSpec &font);
+    // A one-line label a program can write into (a count line), after a static label.
+    void countLine(const QString &label, const QString &labelName, const QString &name);
+    void gap(int pixels) { m_y += pixels; }
+    void setY(int y) { m_y = y; }
+
+    // ---- IQuestionnaireView ----
+    void showAnswer(int number, int index) override;
+    void clearResultBox() override;
+    void addResultLine(const QString &line) override;
+    void setFieldText(const QString &name, const QString &text) override;
+    void showNotice(const QString &text) override;
+
+    void reset() { m_model->Reset(*this); }
+    void finish() { m_model->Finish(*this); }
+
+    ChoiceGroup *group(int number) const { return m_groups.value(number); }
+    void registerField(const QString &name, QWidget *field) { m_fields.insert(name, field); }
+    QString questionCaption(int number) const;
+
+private:
+    ChoiceGroup *makeGroup(int number, Prompt prompt, const std::function<QString(int)> &groupName, int left, int width);
+
+    QWidget *m_page;
+    std::unique_ptr<TQuestionnaire> m_model;
+    int m_y;
+    QHash<int, ChoiceGroup *> m_groups;
+    QHash<QString, QWidget *> m_fields;      // QLineEdit or QLabel by component name
+    QPlainTextEdit *m_resultBox = nullptr;
+};
+
+// Fonts of the questionnaire pages.
+namespace QuestionnaireFonts {
+inline TFontSpec intro() { return {kFaceSans, 14, false, false, {}}; }
+inline TFontSpec introBold() { return {kFaceSans, 14, true, false, {}}; }
+inline TFontSpec question() { return {kFaceSans, 14, false, false, {}}; }
+inline TFontSpec heading() { return {kFaceSans, 15, true, false, {}}; }
+inline TFontSpec result() { return {kFaceSans, 15, false, false, {}}; }
+} // namespace QuestionnaireFonts
