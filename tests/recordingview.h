@@ -11,10 +11,12 @@ public:
     QStringList resultLines;
     QMap<QString, QString> fields;
     QStringList notices;
+    QStringList errors;
 
     void showAnswer(int number, int index) override { shownAnswers[number] = index; }
     void clearResultBox() override { resultLines.clear(); }
     void addResultLine(const QString &line) override { resultLines << line; }
     void setFieldText(const QString &name, const QString &text) override { fields[name] = text; }
     void showNotice(const QString &text) override { notices << text; }
+    void showError(const QString &text) override { errors << text; }
 };

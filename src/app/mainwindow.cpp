@@ -2,6 +2,7 @@
 
 #include "../content/pagebuilder.h"
 #include "../content/readingpages.h"
+#include "../platform/linklabel.h"
 #include "../platform/messagebox.h"
 #include "../platform/pictures.h"
 #include "../questionnaires/questionnaires.h"
@@ -36,7 +37,7 @@ QFont sansFont(int pixelSize)
 } // namespace
 
 TForm2::TForm2(QWidget *parent)
-    : QMainWindow(parent), m_navigator(*this)
+    : QMainWindow(parent), m_navigator(*this), m_links(m_navigator, [this] { CloseMainWindow(); })
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Pathora"));
@@ -122,6 +123,8 @@ void TForm2::buildPages()
         m_pageControl->addWidget(page);
         m_pages.append(page);
     }
+    for (TLinkLabel *link : m_pageControl->findChildren<TLinkLabel *>())
+        connect(link, &TLinkLabel::clicked, this, [this, link] { m_links.follow(link->link()); });
     Questionnaires::attach([this](PageId id) { return page(id); }, m_navigator);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../navigation/linkactions.h"
 #include "../navigation/navigator.h"
 
 #include <QMainWindow>
@@ -51,6 +52,7 @@ private:
     bool handleWheel(QWidget *target, class QWheelEvent *event);
 
     TNavigator m_navigator;
+    TLinkActions m_links;
     QScrollArea *m_scrollArea = nullptr;
     QWidget *m_client = nullptr;
     QStackedWidget *m_pageControl = nullptr;

@@ -1,10 +1,17 @@
 #include "pagebuilder.h"
 
+#include "../navigation/linktable.h"
+#include "../platform/linklabel.h"
 #include "../platform/pictures.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QCoreApplication>
+#include <QResizeEvent>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QtMath>
 
 namespace {
 
@@ -56,6 +63,44 @@ QWidget *makeTextBox(QWidget *page, const TContentBlock &b)
     return box;
 }
 
+// The framed ground of a related-links block; its line is drawn in the window-text colour.
+void dressAsPanel(QFrame *frame)
+{
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Plain);
+    frame->setLineWidth(1);
+    frame->setAutoFillBackground(true);
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::Window, QColor(0xf5, 0xec, 0xdb));
+    palette.setColor(QPalette::WindowText, QColor(0xd4, 0xb8, 0x90));
+    frame->setPalette(palette);
+}
+
+QWidget *makePanel(QWidget *page, const TContentBlock &)
+{
+    auto *panel = new QFrame(page);
+    dressAsPanel(panel);
+    return panel;
+}
+
+QWidget *makeLink(QWidget *page, const TContentBlock &b)
+{
+    const TLinkEntry &entry = TLinkTable::row(b.link);
+    auto *link = new TLinkLabel(b.link, page);
+    if (entry.isPanel()) {
+        dressAsPanel(link);
+    } else if (entry.isPicture()) {
+        // A picture that is missing leaves an empty block that still takes clicks.
+        link->setPixmap(Pictures::get(b.text));
+        link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    } else {
+        link->setText(b.text);
+        link->setAlignment(b.align);
+    }
+    link->setRestingLook(PageBuilder::fontOf(b.font), b.font.color, entry.hover);
+    return link;
+}
+
 } // namespace
 
 QFont PageBuilder::fontOf(const TFontSpec &spec)
@@ -65,6 +110,58 @@ QFont PageBuilder::fontOf(const TFontSpec &spec)
     font.setBold(spec.bold);
     font.setUnderline(spec.underline);
     return font;
+}
+
+namespace {
+
+// Read-only access to the geometry QPlainTextEdit keeps protected.
+class TextBoxGeometry : public QPlainTextEdit {
+public:
+    static QRectF blockRect(const QPlainTextEdit *box, const QTextBlock &block)
+    {
+        return static_cast<const TextBoxGeometry *>(box)->blockBoundingRect(block);
+    }
+};
+
+} // namespace
+
+// A box not yet shown has not laid out its text at its width; lay it out now.
+static void layOutAtWidth(const QPlainTextEdit *box)
+{
+    // A hidden widget gets its resize event only when shown; deliver it now so the box lays its
+    // text out at its real width.
+    // The box's own resize places its viewport; the viewport's resize lays the text out.
+    if (!box->isVisible()) {
+        QResizeEvent resize(box->size(), box->size());
+        QCoreApplication::sendEvent(const_cast<QPlainTextEdit *>(box), &resize);
+        QWidget *viewport = box->viewport();
+        QResizeEvent viewportResize(viewport->size(), QSize());
+        QCoreApplication::sendEvent(viewport, &viewportResize);
+    }
+}
+
+int PageBuilder::fittedHeight(const QPlainTextEdit *box)
+{
+    layOutAtWidth(box);
+    qreal height = 0;
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next())
+        height += TextBoxGeometry::blockRect(box, block).height();
+    return qCeil(height + 2 * box->document()->documentMargin()) + 2 * box->frameWidth() + 2;
+}
+
+int PageBuilder::lineTop(const QPlainTextEdit *box, int line)
+{
+    layOutAtWidth(box);
+    qreal y = box->document()->documentMargin();
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+        const int lines = qMax(1, block.layout()->lineCount());
+        const qreal height = TextBoxGeometry::blockRect(box, block).height();
+        if (line < lines)
+            return box->y() + box->frameWidth() + qRound(y + height * line / lines);
+        line -= lines;
+        y += height;
+    }
+    return box->y() + box->height();
 }
 
 QWidget *PageBuilder::buildBlock(QWidget *page, const TContentBlock &block)
@@ -81,12 +178,21 @@ QWidget *PageBuilder::buildBlock(QWidget *page, const TContentBlock &block)
     case TBlockKind::TextBox:
         w = makeTextBox(page, block);
         break;
+    case TBlockKind::Link:
+        w = makeLink(page, block);
+        break;
+    case TBlockKind::Panel:
+        w = makePanel(page, block);
+        break;
     }
-    if (block.kind != TBlockKind::Picture)
+    if (block.kind != TBlockKind::Picture && block.kind != TBlockKind::Link && block.kind != TBlockKind::Panel)
         w->setFont(fontOf(block.font));
     if (!block.name.isEmpty())
         w->setObjectName(block.name);
-    w->setGeometry(block.place);
+    QRect place = block.place;
+    if (block.flow != TFlow::Placed)
+        place.setWidth(qMin(place.width(), w->sizeHint().width()));
+    w->setGeometry(place);
     return w;
 }
 
@@ -94,7 +200,13 @@ QVector<QWidget *> PageBuilder::build(QWidget *page, const TPageContent &content
 {
     QVector<QWidget *> widgets;
     widgets.reserve(content.blocks.size());
-    for (const TContentBlock &block : content.blocks)
-        widgets.append(buildBlock(page, block));
+    for (const TContentBlock &block : content.blocks) {
+        QWidget *w = buildBlock(page, block);
+        if (block.flow == TFlow::RunOn && !widgets.isEmpty()) {
+            const QRect before = widgets.last()->geometry();
+            w->move(before.right() + 1, before.top());
+        }
+        widgets.append(w);
+    }
     return widgets;
 }

@@ -1,5 +1,7 @@
 #include "pagecontent.h"
 
+#include "../navigation/linktable.h"
+
 namespace Blocks {
 
 TContentBlock picture(const QString &resource, const QRect &place, const QString &name)
@@ -44,6 +46,31 @@ TContentBlock rule(int top, char glyph)
     b.place = QRect(PageGeometry::kColumnLeft, top, PageGeometry::kColumnWidth, 16);
     b.font.pixelSize = 13;
     b.font.color = QColor(0xa0, 0x80, 0x5c);
+    return b;
+}
+
+TContentBlock link(int row, const QRect &place, const TFontSpec &font, const QString &picture)
+{
+    const TLinkEntry &entry = TLinkTable::row(row);
+    TContentBlock b;
+    b.kind = TBlockKind::Link;
+    b.link = row;
+    b.place = place;
+    b.name = entry.name;
+    b.text = entry.isPicture() ? picture : entry.caption;
+    b.font = font;
+    b.font.bold = entry.bold;
+    b.font.underline = entry.underlined;
+    b.font.color = TLinkTable::color(entry.color);
+    b.flow = entry.isPicture() || entry.isPanel() ? TFlow::Placed : TFlow::FitText;
+    return b;
+}
+
+TContentBlock panel(const QRect &place)
+{
+    TContentBlock b;
+    b.kind = TBlockKind::Panel;
+    b.place = place;
     return b;
 }
 

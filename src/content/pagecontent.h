@@ -22,7 +22,13 @@ struct TFontSpec {
     QColor color;                 // invalid: the window-text colour
 };
 
-enum class TBlockKind { Picture, Label, TextBox, Rule };
+// A link is a row of the link table placed on the page; a panel is the framed ground a
+// related-links block stands on.
+enum class TBlockKind { Picture, Label, TextBox, Rule, Link, Panel };
+
+// Where a block's left edge and width come from: its place as given, its place shrunk to the
+// width of its one line of text, or (shrunk too) right after the previous block on that block's line.
+enum class TFlow { Placed, FitText, RunOn };
 
 struct TContentBlock {
     TBlockKind kind = TBlockKind::Label;
@@ -33,6 +39,8 @@ struct TContentBlock {
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop;
     bool editable = false;        // text boxes only
     bool scrollBar = false;       // text boxes only
+    int link = -1;                // links only: the row in TLinkTable
+    TFlow flow = TFlow::Placed;
 };
 
 struct TPageContent {
@@ -62,6 +70,11 @@ TContentBlock label(const QString &text, const QRect &place, const TFontSpec &fo
 TContentBlock textBox(const QString &text, const QRect &place, const TFontSpec &font, const QString &name = {});
 TContentBlock rule(int top, char glyph = '-');
 TContentBlock logo();
+// A link of the link table at `place` (a picture's resource goes in `picture`). Text links are
+// shrunk to their caption, so that only the caption reacts to the pointer; their weight, underline
+// and colour come from the link table, their face and size from `font`.
+TContentBlock link(int row, const QRect &place, const TFontSpec &font = {}, const QString &picture = {});
+TContentBlock panel(const QRect &place);
 // The page heading centred beside the logo.
 TContentBlock heading(const QString &text, int top = PageGeometry::kHeadingTop, int pixelSize = 16);
 } // namespace Blocks

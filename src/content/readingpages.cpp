@@ -1,5 +1,7 @@
 #include "readingpages.h"
 
+#include "linkblocks.h"
+
 using namespace PageGeometry;
 
 namespace {
@@ -46,5 +48,8 @@ TPageContent ReadingPages::pageTop(PageId page)
 
 TPageContent ReadingPages::content(PageId page)
 {
-    return pageTop(page);
+    TPageContent content = pageTop(page);
+    // Links come last: the cover's picture links lie above the cover picture.
+    content.blocks += LinkBlocks::forPage(page);
+    return content;
 }

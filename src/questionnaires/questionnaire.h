@@ -41,6 +41,16 @@ public:
     virtual void setFieldText(const QString &name, const QString &text) = 0;
     // The modal "提示" box with one OK button; returns when the reader closes it.
     virtual void showNotice(const QString &text) = 0;
+    // The application's standard error box, for a failure no handler catches.
+    virtual void showError(const QString &text) = 0;
+};
+
+// What a questionnaire page runs: Finish on its button, Reset on page entry.
+class IPageTest {
+public:
+    virtual ~IPageTest() = default;
+    virtual void Finish(IQuestionnaireView &view) = 0;
+    virtual void Reset(IQuestionnaireView &view) = 0;
 };
 
 constexpr int kQuestionListSize = 60;
@@ -60,10 +70,9 @@ QString scoreWithUnit(int score);
 
 const TVerdictBand *bandFor(const QVector<TVerdictBand> &bands, int score);
 
-class TQuestionnaire {
+class TQuestionnaire : public IPageTest {
 public:
     explicit TQuestionnaire(PageId page) : m_page(page) {}
-    virtual ~TQuestionnaire() = default;
 
     PageId page() const { return m_page; }
     QVector<TChoiceQuestion> Questions;
@@ -79,8 +88,8 @@ public:
     // The reader picked option `index` of question `number`.
     void select(int number, int index);
 
-    void Finish(IQuestionnaireView &view);
-    void Reset(IQuestionnaireView &view);
+    void Finish(IQuestionnaireView &view) override;
+    void Reset(IQuestionnaireView &view) override;
 
 protected:
     // Text of the incomplete message, given the list "3,5,12,".

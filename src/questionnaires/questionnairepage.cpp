@@ -4,6 +4,7 @@
 #include "../platform/choicegroup.h"
 #include "../platform/messagebox.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +19,13 @@ constexpr int kQuestionGap = 8;
 } // namespace
 
 QuestionnairePage::QuestionnairePage(QWidget *page, std::unique_ptr<TQuestionnaire> model, int top)
-    : QObject(page), m_page(page), m_model(std::move(model)), m_y(top)
+    : QObject(page), m_page(page), m_test(std::move(model)), m_questions(static_cast<TQuestionnaire *>(m_test.get())),
+      m_y(top)
+{
+}
+
+QuestionnairePage::QuestionnairePage(QWidget *page, std::unique_ptr<IPageTest> test, int top)
+    : QObject(page), m_page(page), m_test(std::move(test)), m_y(top)
 {
 }
 
@@ -35,20 +42,20 @@ void QuestionnairePage::text(const QString &text, const TFontSpec &font, Qt::Ali
 
 QString QuestionnairePage::questionCaption(int number) const
 {
-    const TChoiceQuestion &q = m_model->question(number);
+    const TChoiceQuestion &q = m_questions->question(number);
     return QString::number(q.Number) + QLatin1Char('.') + q.prompt;
 }
 
 ChoiceGroup *QuestionnairePage::makeGroup(int number, Prompt prompt, const std::function<QString(int)> &groupName,
                                           int left, int width)
 {
-    const TChoiceQuestion &q = m_model->question(number);
+    const TChoiceQuestion &q = m_questions->question(number);
     auto *group = new ChoiceGroup(prompt == Prompt::Caption ? questionCaption(number) : QString(), q.options,
                                   q.columns, m_page);
     group->setObjectName(groupName(number));
     group->setFont(PageBuilder::fontOf(QuestionnaireFonts::question()));
     group->setGeometry(left, m_y, width, group->heightFor(width));
-    connect(group, &ChoiceGroup::readerChose, this, [this, number](int index) { m_model->select(number, index); });
+    connect(group, &ChoiceGroup::readerChose, this, [this, number](int index) { m_questions->select(number, index); });
     m_groups.insert(number, group);
     return group;
 }
@@ -57,6 +64,16 @@ void QuestionnairePage::questions(int first, int last, Prompt prompt, const std:
                                   int left, int width)
 {
     for (int k = first; k <= last; ++k) {
+        if (prompt == Prompt::Beside) {
+            // The prompt takes the left of the row; the options share the right-hand third.
+            const int optionsWidth = width / 3;
+            PageBuilder::buildBlock(m_page, Blocks::label(questionCaption(k), QRect(left, m_y, width - optionsWidth, 30),
+                                                          QuestionnaireFonts::question(), Qt::AlignLeft | Qt::AlignVCenter));
+            ChoiceGroup *group = makeGroup(k, prompt, groupName, left + width - optionsWidth, optionsWidth);
+            group->move(group->x(), m_y + (30 - group->height()) / 2);
+            m_y += 30 + 4;
+            continue;
+        }
         if (prompt == Prompt::LabelAbove) {
             const QString caption = questionCaption(k);
             PageBuilder::buildBlock(m_page, Blocks::label(caption, QRect(left, m_y, width, 22),
@@ -133,6 +150,34 @@ QPlainTextEdit *QuestionnairePage::resultBox(const QString &name, int height, co
     return box;
 }
 
+QPlainTextEdit *QuestionnairePage::textBox(const QString &name, const QString &text, const TFontSpec &font, int height,
+                                           int left, int width)
+{
+    TContentBlock block = Blocks::textBox(text, QRect(left, m_y, width, qMax(height, 20)), font, name);
+    block.scrollBar = height > 0;
+    auto *box = static_cast<QPlainTextEdit *>(PageBuilder::buildBlock(m_page, block));
+    if (height <= 0)
+        box->resize(width, PageBuilder::fittedHeight(box));
+    m_y += box->height() + 10;
+    return box;
+}
+
+void QuestionnairePage::fieldsOnLines(const QPlainTextEdit *box, const QVector<int> &lines, const QStringList &names,
+                                      int left, int width, bool readOnly)
+{
+    const int lineHeight = QFontMetrics(box->font()).height();
+    for (int i = 0; i < lines.size() && i < names.size(); ++i) {
+        auto *edit = new QLineEdit(m_page);
+        edit->setObjectName(names[i]);
+        edit->setReadOnly(readOnly);
+        edit->setFont(PageBuilder::fontOf({kFaceSans, 15, true, false, {}}));
+        const int height = qMax(lineHeight + 4, 24);
+        const int lineTop = PageBuilder::lineTop(box, lines[i]);
+        edit->setGeometry(left, lineTop + (lineHeight - height) / 2, width, height);
+        m_fields.insert(names[i], edit);
+    }
+}
+
 void QuestionnairePage::showAnswer(int number, int index)
 {
     if (ChoiceGroup *g = m_groups.value(number))
@@ -154,10 +199,22 @@ void QuestionnairePage::addResultLine(const QString &line)
 void QuestionnairePage::setFieldText(const QString &name, const QString &text)
 {
     QWidget *w = m_fields.value(name);
-    if (auto *edit = qobject_cast<QLineEdit *>(w))
+    if (auto *edit = qobject_cast<QLineEdit *>(w)) {
         edit->setText(text);
-    else if (auto *label = qobject_cast<QLabel *>(w))
+    } else if (auto *label = qobject_cast<QLabel *>(w)) {
         label->setText(text);
+    } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+        // A program write: the item whose label equals the text is selected, or none; the
+        // reader's handlers do not run.
+        const QSignalBlocker comboBlocker(combo), editBlocker(combo->lineEdit());
+        combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
+        combo->setEditText(text);
+    }
+}
+
+void QuestionnairePage::showError(const QString &text)
+{
+    MessageBox::standardError(m_page->window(), text);
 }
 
 void QuestionnairePage::showNotice(const QString &text)

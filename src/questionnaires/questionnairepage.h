@@ -20,13 +20,18 @@ class QuestionnairePage : public QObject, public IQuestionnaireView {
     Q_OBJECT
 public:
     QuestionnairePage(QWidget *page, std::unique_ptr<TQuestionnaire> model, int top);
+    QuestionnairePage(QWidget *page, std::unique_ptr<IPageTest> test, int top);
 
-    TQuestionnaire &model() { return *m_model; }
+    // The choice questions, for pages that have them.
+    TQuestionnaire &model() { return *m_questions; }
+    IPageTest &test() { return *m_test; }
     QWidget *page() const { return m_page; }
     int y() const { return m_y; }
 
     // ---- layout steps ----
-    enum class Prompt { Caption, LabelAbove };
+    // Caption: the prompt heads the group; LabelAbove: a separate label above a captionless group;
+    // Beside: the prompt on the left of the group's one row of options.
+    enum class Prompt { Caption, LabelAbove, Beside };
     void text(const QString &text, const TFontSpec &font, Qt::Alignment align = Qt::AlignLeft,
               const QString &name = {}, int left = PageGeometry::kColumnLeft, int width = PageGeometry::kColumnWidth);
     // Questions first..last; group names from `groupName(number)`.
@@ -38,6 +43,13 @@ public:
     // A label and a one-line field on one row.
     void field(const QString &label, const QString &name, bool readOnly, bool bold = true, int fieldWidth = 160);
     QPlainTextEdit *resultBox(const QString &name, int height, const TFontSpec &font);
+    // A borderless read-only text box in the page's colour, as tall as its text (or `height`
+    // with its own scroll bar).
+    QPlainTextEdit *textBox(const QString &name, const QString &text, const TFontSpec &font, int height = 0,
+                            int left = PageGeometry::kColumnLeft, int width = PageGeometry::kColumnWidth);
+    // Places one-line fields beside given lines of a text box, each level with its line.
+    void fieldsOnLines(const QPlainTextEdit *box, const QVector<int> &lines, const QStringList &names, int left,
+                       int width, bool readOnly);
     // A one-line label a program can write into (a count line), after a static label.
     void countLine(const QString &label, const QString &labelName, const QString &name);
     void gap(int pixels) { m_y += pixels; }
@@ -49,9 +61,10 @@ public:
     void addResultLine(const QString &line) override;
     void setFieldText(const QString &name, const QString &text) override;
     void showNotice(const QString &text) override;
+    void showError(const QString &text) override;
 
-    void reset() { m_model->Reset(*this); }
-    void finish() { m_model->Finish(*this); }
+    void reset() { m_test->Reset(*this); }
+    void finish() { m_test->Finish(*this); }
 
     ChoiceGroup *group(int number) const { return m_groups.value(number); }
     void registerField(const QString &name, QWidget *field) { m_fields.insert(name, field); }
@@ -61,10 +74,11 @@ private:
     ChoiceGroup *makeGroup(int number, Prompt prompt, const std::function<QString(int)> &groupName, int left, int width);
 
     QWidget *m_page;
-    std::unique_ptr<TQuestionnaire> m_model;
+    std::unique_ptr<IPageTest> m_test;
+    TQuestionnaire *m_questions = nullptr;
     int m_y;
     QHash<int, ChoiceGroup *> m_groups;
-    QHash<QString, QWidget *> m_fields;      // QLineEdit or QLabel by component name
+    QHash<QString, QWidget *> m_fields;      // QLineEdit, QLabel or QComboBox by component name
     QPlainTextEdit *m_resultBox = nullptr;
 };
 

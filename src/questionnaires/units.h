@@ -14,7 +14,14 @@ std::unique_ptr<TQuestionnaire> stressQuizModel();
 std::unique_ptr<TQuestionnaire> stressTestModel();
 std::unique_ptr<TQuestionnaire> pstriModel();
 
+std::unique_ptr<TQuestionnaire> orientationModel();
+std::unique_ptr<TQuestionnaire> aptitudeModel();
+
 QuestionnairePage *eqPage(QWidget *page);
+QuestionnairePage *orientationPage(QWidget *page);
+QuestionnairePage *aptitudePage(QWidget *page);
+QuestionnairePage *drivingForcePage(QWidget *page);
+QString drivingForceStatement(int pair, bool first);
 QuestionnairePage *philPage(QWidget *page);
 QuestionnairePage *characterPage(QWidget *page);
 QuestionnairePage *interpersonalPage(QWidget *page);
