@@ -6,6 +6,9 @@
 #include "skin/skinarchive.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QBuffer>
 #include <QTest>
 
 #include <cstdio>
@@ -48,6 +51,17 @@ QByteArray makeJpeg(int width, int height)
     QByteArray out(reinterpret_cast<const char *>(buffer), static_cast<qsizetype>(size));
     std::free(buffer);
     return out;
+}
+
+QByteArray pngBytes()
+{
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::darkYellow);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }
 
 } // namespace
@@ -99,37 +113,49 @@ private slots:
     void corruptSkinArchivesAreRefused_data()
     {
         QTest::addColumn<QByteArray>("archive");
+        QTest::addColumn<bool>("unpacks");     // a sound archive whose contents are not a skin
         const QByteArray good = SkinArchive::pack({{"wood.qss", QByteArray(3000, 'a')}, {"frame.png", "xyz"}});
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("wrong magic") << QByteArray("NOTASKIN").append(good.mid(8));
-        QTest::newRow("truncated") << good.left(good.size() - 5);
-        QTest::newRow("magic only") << good.left(8);
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("wrong magic") << QByteArray("NOTASKIN").append(good.mid(8)) << false;
+        QTest::newRow("truncated") << good.left(good.size() - 5) << false;
+        QTest::newRow("magic only") << good.left(8) << false;
         QByteArray flipped = good;
         flipped[flipped.size() / 2] = char(flipped[flipped.size() / 2] ^ 0x55);
-        QTest::newRow("flipped byte") << flipped;
+        QTest::newRow("flipped byte") << flipped << false;
         QByteArray wrongSize = good;
         wrongSize[8] = char(wrongSize[8] + 1);
-        QTest::newRow("declared size off by one") << wrongSize;
+        QTest::newRow("declared size off by one") << wrongSize << false;
         QByteArray huge = good;
         huge[11] = '\x7f';
-        QTest::newRow("absurd size") << huge;
+        QTest::newRow("absurd size") << huge << false;
+        QTest::newRow("no palette") << SkinArchive::pack({{"wood.qss", "QPushButton {}"}, {"frame.png", pngBytes()}}) << true;
+        QTest::newRow("bad colour") << SkinArchive::pack({{"wood.qss", "QPushButton {}"}, {"frame.png", pngBytes()},
+                                                          {"wood.palette", "Window = #12zz45"}}) << true;
     }
     void corruptSkinArchivesAreRefused()
     {
         QFETCH(QByteArray, archive);
-        QVERIFY(!SkinArchive::unpack(archive).has_value());
-        const QString before = qApp->styleSheet();
+        QFETCH(bool, unpacks);
+        QCOMPARE(SkinArchive::unpack(archive).has_value(), unpacks);
+        const QPalette before = qApp->palette();
         QVERIFY(!Skin::apply(*qApp, archive));
-        QCOMPARE(qApp->styleSheet(), before);
+        QCOMPARE(qApp->palette(), before);
+        QVERIFY(!Skin::isApplied());
     }
 
     // Run last: it changes the application's look.
     void builtInSkinApplies()
     {
+        const QColor standardWindow = qApp->palette().color(QPalette::Window);
         QVERIFY(Skin::applyBuiltIn(*qApp));
         QVERIFY(Skin::isApplied());
-        QVERIFY(qApp->styleSheet().contains("QPushButton"));
-        QVERIFY(!qApp->styleSheet().contains("QLabel {"));   // labels keep their palette colours
+        QVERIFY(qApp->palette().color(QPalette::Window) != standardWindow);
+        QWidget page;
+        auto *button = new QPushButton("OK", &page);
+        auto *label = new QLabel("text", &page);
+        page.ensurePolished();
+        QVERIFY(button->styleSheet().contains("QPushButton"));
+        QVERIFY(label->styleSheet().isEmpty());   // labels keep their palette colours
     }
 
     void textEntries()

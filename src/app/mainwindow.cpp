@@ -5,6 +5,7 @@
 #include "../platform/linklabel.h"
 #include "../platform/messagebox.h"
 #include "../platform/pictures.h"
+#include "../questionnaires/questionnairepage.h"
 #include "../questionnaires/questionnaires.h"
 #include "../skin/skin.h"
 
@@ -17,6 +18,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QWheelEvent>
 
 namespace {
@@ -112,25 +114,69 @@ void TForm2::buildClientArea()
     Skin::paintAsFrame(m_scrollArea->viewport());
 }
 
+// Every page exists from the start; its content is built from its data once, when the page is
+// first needed or, before that, while the program is idle after its first frame. Start-up thus
+// builds the cover alone, and no page change waits for more than one page to be built.
 void TForm2::buildPages()
 {
     m_pages.reserve(kPageCount);
+    m_built.fill(false, kPageCount + 1);
+    m_questionnaires.fill(nullptr, kPageCount + 1);
     for (PageId id = 1; id <= kPageCount; ++id) {
         auto *page = new QWidget;
         page->setObjectName(TPageEntry::pageName(id));
-        page->setAttribute(Qt::WA_StyledBackground, true);
-        PageBuilder::build(page, ReadingPages::content(id));
+        Skin::paintAsPage(page);
         m_pageControl->addWidget(page);
         m_pages.append(page);
+        if (TPageTable::entry(id).hasQuestionnaire)
+            m_navigator.registerEntryHook(id, [this, id] {
+                if (QuestionnairePage *questionnaire = m_questionnaires[id])
+                    questionnaire->reset();
+            });
     }
-    for (TLinkLabel *link : m_pageControl->findChildren<TLinkLabel *>())
-        connect(link, &TLinkLabel::clicked, this, [this, link] { m_links.follow(link->link()); });
-    Questionnaires::attach([this](PageId id) { return page(id); }, m_navigator);
 }
 
-QWidget *TForm2::page(PageId id) const
+void TForm2::ensureBuilt(PageId id)
 {
-    return TPageTable::isValid(id) ? m_pages.at(id - 1) : nullptr;
+    if (!TPageTable::isValid(id) || m_built[id])
+        return;
+    m_built[id] = true;
+    --m_unbuilt;
+    QWidget *page = m_pages.at(id - 1);
+    PageBuilder::build(page, ReadingPages::content(id));
+    m_questionnaires[id] = Questionnaires::build(id, page);
+    for (TLinkLabel *link : page->findChildren<TLinkLabel *>())
+        connect(link, &TLinkLabel::clicked, this, [this, link] { m_links.follow(link->link()); });
+}
+
+// Done while idle: a page painted once off screen (polished, laid out, its glyphs cached) shows
+// quickly when the reader first turns to it.
+void TForm2::prepareForShow(PageId id)
+{
+    QWidget *page = m_pages.at(id - 1);
+    page->resize(kContainerWidth, TPageTable::entry(id).layoutHeight);
+    static QPixmap scratch(kContainerWidth, 700);
+    page->render(&scratch, QPoint(), QRegion(0, 0, kContainerWidth, 700));
+}
+
+void TForm2::buildNextPageWhileIdle()
+{
+    for (PageId id : TPageTable::readingOrder())
+        if (!m_built[id]) {
+            ensureBuilt(id);
+            prepareForShow(id);
+            break;
+        }
+    if (m_unbuilt > 0)
+        QTimer::singleShot(0, this, &TForm2::buildNextPageWhileIdle);
+}
+
+QWidget *TForm2::page(PageId id)
+{
+    if (!TPageTable::isValid(id))
+        return nullptr;
+    ensureBuilt(id);
+    return m_pages.at(id - 1);
 }
 
 int TForm2::scrollPosition() const
@@ -155,6 +201,7 @@ void TForm2::setScrollPosition(int y)
 
 void TForm2::showPage(PageId id)
 {
+    ensureBuilt(id);
     m_pageControl->setCurrentIndex(TPageTable::entry(id).position());
 }
 
@@ -207,6 +254,12 @@ void TForm2::resizeEvent(QResizeEvent *event)
 
 bool TForm2::eventFilter(QObject *watched, QEvent *event)
 {
+    // The remaining pages are built once the first frame is on screen.
+    if (!m_idleBuildStarted && event->type() == QEvent::Paint && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == this) {
+        m_idleBuildStarted = true;
+        QTimer::singleShot(0, this, &TForm2::buildNextPageWhileIdle);
+    }
     if (event->type() == QEvent::Wheel && watched->isWidgetType()) {
         auto *target = static_cast<QWidget *>(watched);
         if (target->window() == this)

@@ -25,7 +25,9 @@ public:
     ~TForm2() override;
 
     TNavigator &navigator() { return m_navigator; }
-    QWidget *page(PageId id) const;
+    // The page with its content; a page not yet built is built now.
+    QWidget *page(PageId id);
+    bool allPagesBuilt() const { return m_unbuilt == 0; }
     int scrollPosition() const;
     int scrollMaximum() const;
     int scrollExtent() const;   // the client area's content height
@@ -48,6 +50,9 @@ private:
     void buildMenu();
     void buildClientArea();
     void buildPages();
+    void ensureBuilt(PageId id);
+    void buildNextPageWhileIdle();
+    void prepareForShow(PageId id);
     void fitClientWidth();
     bool handleWheel(QWidget *target, class QWheelEvent *event);
 
@@ -59,6 +64,10 @@ private:
     QFrame *m_leftStrip = nullptr;
     QFrame *m_rightStrip = nullptr;
     QVector<QWidget *> m_pages;
+    QVector<bool> m_built;
+    int m_unbuilt = kPageCount;
+    QVector<class QuestionnairePage *> m_questionnaires;
     int m_wheelRemainder = 0;
     bool m_shownOnce = false;
+    bool m_idleBuildStarted = false;
 };

@@ -129,15 +129,16 @@ public:
 static void layOutAtWidth(const QPlainTextEdit *box)
 {
     // A hidden widget gets its resize event only when shown; deliver it now so the box lays its
-    // text out at its real width.
-    // The box's own resize places its viewport; the viewport's resize lays the text out.
-    if (!box->isVisible()) {
-        QResizeEvent resize(box->size(), box->size());
-        QCoreApplication::sendEvent(const_cast<QPlainTextEdit *>(box), &resize);
-        QWidget *viewport = box->viewport();
-        QResizeEvent viewportResize(viewport->size(), QSize());
-        QCoreApplication::sendEvent(viewport, &viewportResize);
-    }
+    // text out at its real width (once per width: the layout is kept until the width changes).
+    if (box->isVisible() || box->property("laidOutWidth").toInt() == box->width())
+        return;
+    auto *target = const_cast<QPlainTextEdit *>(box);
+    QResizeEvent resize(box->size(), box->size());
+    QCoreApplication::sendEvent(target, &resize);
+    QWidget *viewport = box->viewport();
+    QResizeEvent viewportResize(viewport->size(), QSize());
+    QCoreApplication::sendEvent(viewport, &viewportResize);
+    target->setProperty("laidOutWidth", box->width());
 }
 
 int PageBuilder::fittedHeight(const QPlainTextEdit *box)

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QVBoxLayout>
 #include <QRadioButton>
 
@@ -73,6 +74,16 @@ void ChoiceGroup::changeEvent(QEvent *event)
             b->setFont(font());
     if (event->type() == QEvent::FontChange && m_caption)
         m_caption->setFont(font());
+}
+
+// A light card with a soft border, in the palette's colours.
+void ChoiceGroup::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.setBrush(palette().color(QPalette::Base));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
 }
 
 int ChoiceGroup::heightFor(int width) const

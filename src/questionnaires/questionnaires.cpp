@@ -2,7 +2,7 @@
 
 #include "units.h"
 
-void Questionnaires::attach(const std::function<QWidget *(PageId)> &pageOf, TNavigator &navigator)
+QuestionnairePage *Questionnaires::build(PageId page, QWidget *widget)
 {
     const struct {
         PageId page;
@@ -13,8 +13,8 @@ void Questionnaires::attach(const std::function<QWidget *(PageId)> &pageOf, TNav
         {7, &Units::pstriPage},       {8, &Units::drivingForcePage},
         {9, &Units::orientationPage},   {10, &Units::aptitudePage},
     };
-    for (const auto &unit : units) {
-        QuestionnairePage *page = unit.build(pageOf(unit.page));
-        navigator.registerEntryHook(unit.page, [page] { page->reset(); });
-    }
+    for (const auto &unit : units)
+        if (unit.page == page)
+            return unit.build(widget);
+    return nullptr;
 }

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "../navigation/navigator.h"
-
-#include <functional>
+#include "../navigation/pagetable.h"
 
 class QWidget;
+class QuestionnairePage;
 
 namespace Questionnaires {
 
-// Builds every questionnaire on its page and registers its reset with the page's entry step.
-void attach(const std::function<QWidget *(PageId)> &pageOf, TNavigator &navigator);
+// Builds the questionnaire of a page on it; nullptr for pages without one. The page's entry step
+// runs its reset.
+QuestionnairePage *build(PageId page, QWidget *widget);
 
 } // namespace Questionnaires

@@ -20,13 +20,14 @@ QComboBox *makeScoreBox(QWidget *page, const QString &name)
 {
     auto *box = new QComboBox(page);
     box->setObjectName(name);
-    box->setEditable(true);
     box->addItems({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
-    box->setInsertPolicy(QComboBox::NoInsert);
+    // Four one-digit items need no completion, and an editable box made the usual way costs
+    // several times the memory of one given its own line edit.
+    box->setLineEdit(new QLineEdit);
     box->setCompleter(nullptr);
+    box->setInsertPolicy(QComboBox::NoInsert);
     box->setCurrentIndex(-1);
     box->setEditText(QString());
-    box->setFont(PageBuilder::fontOf({kFaceSans, 14, false, false, {}}));
     return box;
 }
 } // namespace
