@@ -193,13 +193,13 @@ QVector<TContentBlock> LinkBlocks::forPage(PageId page)
     QVector<TContentBlock> blocks;
     switch (TPageTable::entry(page).kind) {
     case TPageKind::Cover:
-        blocks << link(TLinkTable::indexOf(page, QStringLiteral("Image46")), QRect(232, 700, 161, 49), {},
+        blocks << link(TLinkTable::indexOf(page, QStringLiteral("Image46")), QRect(kCoverLeft + 232, 700, 161, 49), {},
                        QStringLiteral(":/images/enter.jpg"))
-               << link(TLinkTable::indexOf(page, QStringLiteral("Image48")), QRect(208, 860, 209, 17), {},
+               << link(TLinkTable::indexOf(page, QStringLiteral("Image48")), QRect(kCoverLeft + 208, 860, 209, 17), {},
                        QStringLiteral(":/images/siteline.jpg"));
         break;
     case TPageKind::Preface:
-        blocks << link(TLinkTable::indexOf(page, QStringLiteral("Label463")), QRect(367, 1300, 300, 28), song(20));
+        blocks << link(TLinkTable::indexOf(page, QStringLiteral("Label463")), QRect(367, 1060, 300, 28), song(20));
         break;
     case TPageKind::Contents:
         addContents(blocks);

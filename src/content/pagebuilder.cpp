@@ -58,6 +58,11 @@ QWidget *makeTextBox(QWidget *page, const TContentBlock &b)
     box->setBackgroundVisible(false);
     box->viewport()->setAutoFillBackground(false);
     box->document()->setDocumentMargin(2);
+    if (b.align & Qt::AlignHCenter) {
+        QTextOption option = box->document()->defaultTextOption();
+        option.setAlignment(Qt::AlignHCenter);
+        box->document()->setDefaultTextOption(option);
+    }
     box->setPlainText(b.text);
     applyColor(box, b.font.color);
     return box;
@@ -191,9 +196,11 @@ QWidget *PageBuilder::buildBlock(QWidget *page, const TContentBlock &block)
     if (!block.name.isEmpty())
         w->setObjectName(block.name);
     QRect place = block.place;
-    if (block.flow != TFlow::Placed)
+    if (block.flow == TFlow::FitText || block.flow == TFlow::RunOn)
         place.setWidth(qMin(place.width(), w->sizeHint().width()));
     w->setGeometry(place);
+    if (block.kind == TBlockKind::TextBox && place.height() <= 0)
+        w->resize(place.width(), fittedHeight(static_cast<QPlainTextEdit *>(w)));
     return w;
 }
 
@@ -206,6 +213,8 @@ QVector<QWidget *> PageBuilder::build(QWidget *page, const TPageContent &content
         if (block.flow == TFlow::RunOn && !widgets.isEmpty()) {
             const QRect before = widgets.last()->geometry();
             w->move(before.right() + 1, before.top());
+        } else if (block.flow == TFlow::Below && !widgets.isEmpty()) {
+            w->move(w->x(), widgets.last()->geometry().bottom() + 1 + block.place.top());
         }
         widgets.append(w);
     }

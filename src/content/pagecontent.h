@@ -28,11 +28,13 @@ enum class TBlockKind { Picture, Label, TextBox, Rule, Link, Panel };
 
 // Where a block's left edge and width come from: its place as given, its place shrunk to the
 // width of its one line of text, or (shrunk too) right after the previous block on that block's line.
-enum class TFlow { Placed, FitText, RunOn };
+// Below: the block's top is the previous block's bottom plus place.top().
+enum class TFlow { Placed, FitText, RunOn, Below };
 
 struct TContentBlock {
     TBlockKind kind = TBlockKind::Label;
-    QRect place;                  // left, top, width, height in page coordinates
+    QRect place;                  // left, top, width, height in page coordinates; a text box of
+                                  // height 0 is as tall as its text
     QString text;                 // label or text box text; the picture's resource path
     TFontSpec font;
     QString name;                 // objectName, where the block has one
@@ -57,9 +59,11 @@ constexpr int kColumnLeft = 30;
 constexpr int kColumnWidth = 800;
 constexpr QRect kLogo{12, 8, 137, 57};
 constexpr int kHeadingTop = 20;
-constexpr int kBodyTop = 80;
+constexpr int kBodyTop = 74;
 // The related-links panel, brand block and footer live in this band at a page's foot.
 constexpr int kFootReserve = 250;
+// The cover picture, centred between the strips.
+constexpr int kCoverLeft = 112;
 } // namespace PageGeometry
 
 // Block makers, so that page data reads like the page.
