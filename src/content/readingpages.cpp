@@ -106,6 +106,8 @@ void addArticle(TPageContent &c)
         }
         c.blocks << block;
     }
+    // A dashed rule closes the page under its footer links.
+    c.blocks << Blocks::rule(TPageTable::entry(c.page).layoutHeight - 22);
 }
 
 void addAdvert(TPageContent &c)

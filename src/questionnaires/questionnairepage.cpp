@@ -106,6 +106,15 @@ QPushButton *QuestionnairePage::finishButton(const QString &name, const QString 
     return button;
 }
 
+void QuestionnairePage::scoreBlock(const QString &button, const QString &fieldLabel, const QString &field,
+                                   bool fieldReadOnly, const QString &box, int boxHeight, const TFontSpec &boxFont)
+{
+    gap(6);
+    finishButton(button);
+    this->field(fieldLabel, field, fieldReadOnly);
+    resultBox(box, boxHeight, boxFont);
+}
+
 void QuestionnairePage::field(const QString &label, const QString &name, bool readOnly, bool bold, int fieldWidth)
 {
     const TFontSpec font = QuestionnaireFonts::heading();

@@ -40,6 +40,10 @@ public:
     // Places questions in two columns of a row each (used by the word-pair part of one test).
     void questionPairs(const QVector<QPair<int, int>> &rows, const std::function<QString(int)> &groupName);
     QPushButton *finishButton(const QString &name, const QString &caption = QStringLiteral("完成"));
+    // The foot of a scored questionnaire: the "完成" button, the score field after its label and
+    // the result box below.
+    void scoreBlock(const QString &button, const QString &fieldLabel, const QString &field, bool fieldReadOnly,
+                    const QString &box, int boxHeight, const TFontSpec &boxFont);
     // A label and a one-line field on one row.
     void field(const QString &label, const QString &name, bool readOnly, bool bold = true, int fieldWidth = 160);
     QPlainTextEdit *resultBox(const QString &name, int height, const TFontSpec &font);

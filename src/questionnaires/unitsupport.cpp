@@ -17,6 +17,16 @@ QStringList lines(const char *file, const QString &key)
     return result;
 }
 
+QString prompt(const char *file, int number)
+{
+    return text(file, QStringLiteral("q%1").arg(number));
+}
+
+QStringList options(const char *file, int number)
+{
+    return lines(file, QStringLiteral("q%1.opts").arg(number));
+}
+
 TChoiceQuestion question(int number, const QString &prompt, const QStringList &options, int columns,
                          const QVector<int> &points)
 {

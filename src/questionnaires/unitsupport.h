@@ -12,6 +12,9 @@ namespace UnitSupport {
 QString text(const char *file, const QString &key);
 // An entry split into its lines (option labels).
 QStringList lines(const char *file, const QString &key);
+// The prompt of question `number` ("qN") and its option labels ("qN.opts").
+QString prompt(const char *file, int number);
+QStringList options(const char *file, int number);
 
 TChoiceQuestion question(int number, const QString &prompt, const QStringList &options, int columns,
                          const QVector<int> &points);

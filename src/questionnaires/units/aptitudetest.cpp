@@ -73,8 +73,8 @@ std::unique_ptr<TQuestionnaire> Units::aptitudeModel()
 {
     auto model = std::make_unique<AptitudeTest>();
     for (int k = 1; k <= 23; ++k)
-        model->Questions.append(question(k, k <= 15 ? text(kData, QStringLiteral("q%1").arg(k)) : QString(),
-                                         lines(kData, QStringLiteral("q%1.opts").arg(k)), k == 11 ? 1 : 2, {0, 0}));
+        model->Questions.append(question(k, k <= 15 ? prompt(kData, k) : QString(),
+                                         options(kData, k), k == 11 ? 1 : 2, {0, 0}));
     return model;
 }
 

@@ -35,7 +35,7 @@ std::unique_ptr<TQuestionnaire> Units::characterModel()
 {
     auto model = std::make_unique<TQuestionnaire>(3);
     for (int k = 1; k <= 15; ++k)
-        model->Questions.append(question(k, text(kData, QStringLiteral("q%1").arg(k)),
+        model->Questions.append(question(k, prompt(kData, k),
                                          QString::fromUtf8(kOptions[k - 1]).split(QLatin1Char('|')), 2,
                                          kPoints[k - 1]));
     const int bounds[][2] = {{INT_MIN, 39}, {40, 69}, {70, 99}, {100, 139}, {140, 179}, {180, INT_MAX}};
@@ -52,9 +52,7 @@ QuestionnairePage *Units::characterPage(QWidget *page)
     p->text(text(kData, "intro"), QuestionnaireFonts::intro());
     p->text(QString::fromUtf8("测试开始："), QuestionnaireFonts::heading());
     p->questions(1, 15, QuestionnairePage::Prompt::Caption, numbered("rdgp3_"));
-    p->gap(6);
-    p->finishButton(QStringLiteral("Button3_1"));
-    p->field(QString::fromUtf8("测试结果："), QStringLiteral("ed_df3"), false);
-    p->resultBox(QStringLiteral("Memo3_1"), 112, QuestionnaireFonts::result());
+    p->scoreBlock(QStringLiteral("Button3_1"), QString::fromUtf8("测试结果："), QStringLiteral("ed_df3"), false,
+                  QStringLiteral("Memo3_1"), 112, QuestionnaireFonts::result());
     return p;
 }

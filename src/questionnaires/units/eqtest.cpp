@@ -55,7 +55,7 @@ std::unique_ptr<TQuestionnaire> Units::eqModel()
 {
     auto model = std::make_unique<TQuestionnaire>(1);
     for (int k = 1; k <= 33; ++k)
-        model->Questions.append(question(k, text(kData, QStringLiteral("q%1").arg(k)), optionsOf(k), k <= 29 ? 3 : 5,
+        model->Questions.append(question(k, prompt(kData, k), optionsOf(k), k <= 29 ? 3 : 5,
                                          pointsOf(k)));
     model->Bands = {{INT_MIN, 89, text(kData, "verdict1")},
                     {90, 129, text(kData, "verdict2")},
@@ -70,9 +70,7 @@ QuestionnairePage *Units::eqPage(QWidget *page)
     auto *p = new QuestionnairePage(page, eqModel(), contentTop(1));
     p->text(text(kData, "intro"), QuestionnaireFonts::intro());
     p->questions(1, 33, QuestionnairePage::Prompt::Caption, numbered("rdgp1_"));
-    p->gap(6);
-    p->finishButton(QStringLiteral("Button1_1"));
-    p->field(QString::fromUtf8("测试结果："), QStringLiteral("ed_df2"), false);
-    p->resultBox(QStringLiteral("Memo1_1"), 96, {kFaceSans, 17, false, false, {}});
+    p->scoreBlock(QStringLiteral("Button1_1"), QString::fromUtf8("测试结果："), QStringLiteral("ed_df2"), false,
+                  QStringLiteral("Memo1_1"), 96, {kFaceSans, 17, false, false, {}});
     return p;
 }

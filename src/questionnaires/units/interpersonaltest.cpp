@@ -26,8 +26,8 @@ std::unique_ptr<TQuestionnaire> Units::interpersonalModel()
     auto model = std::make_unique<InterpersonalTest>();
     for (int k = 1; k <= 15; ++k) {
         const QVector<int> points = k <= 5 ? QVector<int>{1, 3, 5} : k <= 10 ? QVector<int>{3, 5, 1} : QVector<int>{5, 1, 3};
-        model->Questions.append(question(k, text(kData, QStringLiteral("q%1").arg(k)),
-                                         lines(kData, QStringLiteral("q%1.opts").arg(k)), 1, points));
+        model->Questions.append(question(k, prompt(kData, k),
+                                         options(kData, k), 1, points));
     }
     model->ScoreField = QStringLiteral("ed_df4");
     return model;
@@ -39,9 +39,7 @@ QuestionnairePage *Units::interpersonalPage(QWidget *page)
     p->text(QString::fromUtf8("根据自己的实际情况，认真考虑下列问题，从所给备选答案中选出最符合自己的一项。"),
             QuestionnaireFonts::intro());
     p->questions(1, 15, QuestionnairePage::Prompt::Caption, numbered("rdgp4_"));
-    p->gap(6);
-    p->finishButton(QStringLiteral("Button4_1"));
-    p->field(QString::fromUtf8("测试得分："), QStringLiteral("ed_df4"), true);
-    p->resultBox(QStringLiteral("Memo1"), 40, QuestionnaireFonts::result());
+    p->scoreBlock(QStringLiteral("Button4_1"), QString::fromUtf8("测试得分："), QStringLiteral("ed_df4"), true,
+                  QStringLiteral("Memo1"), 40, QuestionnaireFonts::result());
     return p;
 }

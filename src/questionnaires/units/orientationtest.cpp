@@ -49,7 +49,7 @@ std::unique_ptr<TQuestionnaire> Units::orientationModel()
 {
     auto model = std::make_unique<OrientationTest>();
     for (int n = 1; n <= 60; ++n)
-        model->Questions.append(question(n, text(kData, QStringLiteral("q%1").arg(n)),
+        model->Questions.append(question(n, prompt(kData, n),
                                          {QString::fromUtf8("是"), QString::fromUtf8("否")}, 2, {0, 0}));
     return model;
 }

@@ -15,8 +15,8 @@ std::unique_ptr<TQuestionnaire> Units::philModel()
 {
     auto model = std::make_unique<TQuestionnaire>(2);
     for (int k = 1; k <= 10; ++k)
-        model->Questions.append(question(k, text(kData, QStringLiteral("q%1").arg(k)),
-                                         lines(kData, QStringLiteral("q%1.opts").arg(k)), kColumns[k - 1],
+        model->Questions.append(question(k, prompt(kData, k),
+                                         options(kData, k), kColumns[k - 1],
                                          kPoints[k - 1]));
     const auto v = [](const char *s) { return QString::fromUtf8(s); };
     model->Bands = {{INT_MIN, 20, v("内向的悲观者。大多数公司不喜欢这类性格。")},
@@ -34,9 +34,7 @@ QuestionnairePage *Units::philPage(QWidget *page)
     auto *p = new QuestionnairePage(page, philModel(), contentTop(2));
     p->text(text(kData, "intro"), QuestionnaireFonts::intro());
     p->questions(1, 10, QuestionnairePage::Prompt::Caption, numbered("rdgp2_"));
-    p->gap(6);
-    p->finishButton(QStringLiteral("Button1"));
-    p->field(QString::fromUtf8("测试结果："), QStringLiteral("ed_df1"), false);
-    p->resultBox(QStringLiteral("Memo2_1"), 64, QuestionnaireFonts::result());
+    p->scoreBlock(QStringLiteral("Button1"), QString::fromUtf8("测试结果："), QStringLiteral("ed_df1"), false,
+                  QStringLiteral("Memo2_1"), 64, QuestionnaireFonts::result());
     return p;
 }

@@ -25,7 +25,7 @@ std::unique_ptr<TQuestionnaire> Units::stressQuizModel()
 {
     auto model = std::make_unique<StressQuiz>();
     for (int k = 1; k <= 10; ++k)
-        model->Questions.append(question(k, text(kData, QStringLiteral("q%1").arg(k)),
+        model->Questions.append(question(k, prompt(kData, k),
                                          {QString::fromUtf8("是"), QString::fromUtf8("否")}, 2, {0, 1}));
     return model;
 }

@@ -11,7 +11,7 @@ std::unique_ptr<TQuestionnaire> Units::stressTestModel()
 {
     auto model = std::make_unique<TQuestionnaire>(6);
     for (int k = 1; k <= 20; ++k)
-        model->Questions.append(question(k, text(kData, QStringLiteral("q%1").arg(k)),
+        model->Questions.append(question(k, prompt(kData, k),
                                          {QString::fromUtf8("是"), QString::fromUtf8("不是")}, 2, {1, 0}));
     model->Bands = {{INT_MIN, 5, QString::fromUtf8("你的压力正常；")},
                     {6, 14, QString::fromUtf8("你的压力有些高，请及时进行调节；")},
@@ -25,9 +25,7 @@ QuestionnairePage *Units::stressTestPage(QWidget *page)
     auto *p = new QuestionnairePage(page, stressTestModel(), contentTop(6));
     p->text(text(kData, "intro"), QuestionnaireFonts::intro());
     p->questions(1, 20, QuestionnairePage::Prompt::LabelAbove, numbered("rdgp6_"));
-    p->gap(6);
-    p->finishButton(QStringLiteral("Button2"));
-    p->field(QString::fromUtf8("测试结果："), QStringLiteral("ed_df5"), false);
-    p->resultBox(QStringLiteral("Memo6_1"), 60, QuestionnaireFonts::result());
+    p->scoreBlock(QStringLiteral("Button2"), QString::fromUtf8("测试结果："), QStringLiteral("ed_df5"), false,
+                  QStringLiteral("Memo6_1"), 60, QuestionnaireFonts::result());
     return p;
 }
