@@ -5,6 +5,7 @@
 #include "../platform/pictures.h"
 
 #include <QLabel>
+#include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QCoreApplication>
 #include <QResizeEvent>
@@ -117,18 +118,6 @@ QFont PageBuilder::fontOf(const TFontSpec &spec)
     return font;
 }
 
-namespace {
-
-// Read-only access to the geometry QPlainTextEdit keeps protected.
-class TextBoxGeometry : public QPlainTextEdit {
-public:
-    static QRectF blockRect(const QPlainTextEdit *box, const QTextBlock &block)
-    {
-        return static_cast<const TextBoxGeometry *>(box)->blockBoundingRect(block);
-    }
-};
-
-} // namespace
 
 // A box not yet shown has not laid out its text at its width; lay it out now.
 static void layOutAtWidth(const QPlainTextEdit *box)
@@ -151,7 +140,7 @@ int PageBuilder::fittedHeight(const QPlainTextEdit *box)
     layOutAtWidth(box);
     qreal height = 0;
     for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next())
-        height += TextBoxGeometry::blockRect(box, block).height();
+        height += box->document()->documentLayout()->blockBoundingRect(block).height();
     return qCeil(height + 2 * box->document()->documentMargin()) + 2 * box->frameWidth() + 2;
 }
 
@@ -161,7 +150,7 @@ int PageBuilder::lineTop(const QPlainTextEdit *box, int line)
     qreal y = box->document()->documentMargin();
     for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
         const int lines = qMax(1, block.layout()->lineCount());
-        const qreal height = TextBoxGeometry::blockRect(box, block).height();
+        const qreal height = box->document()->documentLayout()->blockBoundingRect(block).height();
         if (line < lines)
             return box->y() + box->frameWidth() + qRound(y + height * line / lines);
         line -= lines;
