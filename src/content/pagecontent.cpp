@@ -14,28 +14,33 @@ TContentBlock picture(const QString &resource, const QRect &place, const QString
     return b;
 }
 
-TContentBlock label(const QString &text, const QRect &place, const TFontSpec &font, Qt::Alignment align,
-                    const QString &name)
+namespace {
+
+TContentBlock textBlock(TBlockKind kind, const QString &text, const QRect &place, const TFontSpec &font,
+                        const QString &name)
 {
     TContentBlock b;
-    b.kind = TBlockKind::Label;
+    b.kind = kind;
     b.text = text;
     b.place = place;
     b.font = font;
-    b.align = align;
     b.name = name;
+    return b;
+}
+
+} // namespace
+
+TContentBlock label(const QString &text, const QRect &place, const TFontSpec &font, Qt::Alignment align,
+                    const QString &name)
+{
+    TContentBlock b = textBlock(TBlockKind::Label, text, place, font, name);
+    b.align = align;
     return b;
 }
 
 TContentBlock textBox(const QString &text, const QRect &place, const TFontSpec &font, const QString &name)
 {
-    TContentBlock b;
-    b.kind = TBlockKind::TextBox;
-    b.text = text;
-    b.place = place;
-    b.font = font;
-    b.name = name;
-    return b;
+    return textBlock(TBlockKind::TextBox, text, place, font, name);
 }
 
 TContentBlock rule(int top, char glyph)

@@ -206,29 +206,30 @@ QString utf8(const char *s)
     return QString::fromUtf8(s);
 }
 
-TLinkEntry pageLink(PageId page, const QString &name, const QString &caption, PageId target, TLinkRole role)
+TLinkEntry entry(PageId page, const QString &name, const QString &caption, TLinkKind kind, TLinkRole role)
 {
     TLinkEntry e;
     e.page = page;
     e.name = name;
     e.caption = caption;
-    e.kind = TLinkKind::PageLink;
-    e.target = target;
+    e.kind = kind;
     e.role = role;
+    return e;
+}
+
+TLinkEntry pageLink(PageId page, const QString &name, const QString &caption, PageId target, TLinkRole role)
+{
+    TLinkEntry e = entry(page, name, caption, TLinkKind::PageLink, role);
+    e.target = target;
     return e;
 }
 
 TLinkEntry webLink(PageId page, const QString &name, const QString &caption, TWebSite site, const char *path,
                    TLinkRole role)
 {
-    TLinkEntry e;
-    e.page = page;
-    e.name = name;
-    e.caption = caption;
-    e.kind = TLinkKind::WebLink;
+    TLinkEntry e = entry(page, name, caption, TLinkKind::WebLink, role);
     e.site = site;
     e.path = utf8(path);
-    e.role = role;
     return e;
 }
 
