@@ -5,6 +5,7 @@
 // window with the same menu and scroll area and then for Pathora's window, in this one run
 // (the median of several runs each).
 #include "app/mainwindow.h"
+#include "platform/choicegroup.h"
 #include "platform/fonts.h"
 #include "skin/skin.h"
 
@@ -12,6 +13,8 @@
 #include <QElapsedTimer>
 #include <QMenuBar>
 #include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 
 #include <algorithm>
@@ -128,6 +131,23 @@ int main(int argc, char **argv)
     std::printf("pages built while idle after the first frame: %.1f ms in all\n", idleBuild);
     std::printf("page change with repaint: mean %.2f ms, worst %.2f ms (%s), %d changes\n", total / changes,
                 worst, qPrintable(TPageEntry::pageName(worstPage)), changes);
+
+    // Finish on the PSTRI page, fifty answers given.
+    {
+        window.navigator().GoToPage(7);
+        QWidget *page = window.page(7);
+        for (int k = 1; k <= 50; ++k)
+            page->findChild<ChoiceGroup *>(QStringLiteral("RadioGroup%1").arg(10 + k))->option(k % 4)->click();
+        auto *finish = page->findChild<QPushButton *>(QStringLiteral("Button7_1"));
+        std::vector<double> times;
+        for (int i = 0; i < 21; ++i) {
+            QElapsedTimer t;
+            t.start();
+            finish->click();
+            times.push_back(t.nsecsElapsed() / 1e6);
+        }
+        std::printf("Finish on the PSTRI page: median %.3f ms over 21 presses\n", median(times));
+    }
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

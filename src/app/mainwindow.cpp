@@ -111,7 +111,6 @@ void TForm2::buildClientArea()
 
     m_scrollArea->setWidget(m_client);
     setCentralWidget(m_scrollArea);
-    Skin::paintAsFrame(m_scrollArea->viewport());
 }
 
 // Every page exists from the start; its content is built from its data once, when the page is
@@ -155,7 +154,7 @@ void TForm2::prepareForShow(PageId id)
 {
     QWidget *page = m_pages.at(id - 1);
     page->resize(kContainerWidth, TPageTable::entry(id).layoutHeight);
-    static QPixmap scratch(kContainerWidth, 700);
+    QPixmap scratch(kContainerWidth, 700);
     page->render(&scratch, QPoint(), QRegion(0, 0, kContainerWidth, 700));
 }
 
