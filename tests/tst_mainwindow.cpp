@@ -146,6 +146,16 @@ private slots:
         QCOMPARE(w->scrollPosition(), 10);
     }
 
+    void pagesNotShownYetAreBuiltWhileIdle()
+    {
+        auto w = TestSupport::makeWindow();
+        QVERIFY(!w->allPagesBuilt());          // start-up built the cover alone
+        QTRY_VERIFY(w->allPagesBuilt());
+        // Every page got its content once: no page holds two copies of its heading or links.
+        QCOMPARE(w->page(38)->findChildren<QWidget *>("Label479").size(), 1);
+        QCOMPARE(w->page(1)->findChildren<QWidget *>("rdgp1_1").size(), 1);
+    }
+
     void closingTheWindowEndsTheProgram()
     {
         auto w = TestSupport::makeWindow();

@@ -109,12 +109,12 @@ QWidget *makeLink(QWidget *page, const TContentBlock &b)
 
 } // namespace
 
-QFont PageBuilder::fontOf(const TFontSpec &spec)
+QFont PageBuilder::fontOf(const TFontSpec &look)
 {
-    QFont font(QString::fromUtf8(spec.face));
-    font.setPixelSize(spec.pixelSize);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+    QFont font(QString::fromUtf8(look.face));
+    font.setPixelSize(look.pixelSize);
+    font.setBold(look.bold);
+    font.setUnderline(look.underline);
     return font;
 }
 
