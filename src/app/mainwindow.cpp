@@ -11,7 +11,6 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
-#include <QComboBox>
 #include <QFrame>
 #include <QMenuBar>
 #include <QScreen>
