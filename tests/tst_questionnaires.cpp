@@ -46,6 +46,14 @@ QVector<int> concat(std::initializer_list<QVector<int>> parts)
     return all;
 }
 
+// A fresh questionnaire with every question answered by its second option, finished once.
+void scoreOnce(TQuestionnaire &q, RecordingView &view)
+{
+    q.Reset(view);
+    answer(q, same(q.Questions.size(), 1));
+    q.Finish(view);
+}
+
 // PSTRI answers that score exactly `score` (50..200): raise items from "很少" one step at a time.
 QVector<int> pstriScoring(int score)
 {
@@ -299,10 +307,8 @@ private slots:
         QFETCH(QString, message);
         auto q = make(unit);
         RecordingView view;
-        q->Reset(view);
         // A successful Finish first: its score must survive the incomplete one, its result line not.
-        answer(*q, same(q->Questions.size(), 1));
-        q->Finish(view);
+        scoreOnce(*q, view);
         const auto fieldsBefore = view.fields;
         QCOMPARE(view.resultLines.size(), 1);
         q->Reset(view);
@@ -334,9 +340,7 @@ private slots:
         QFETCH(QStringList, kept);
         auto q = make(unit);
         RecordingView view;
-        q->Reset(view);
-        answer(*q, same(q->Questions.size(), 1));
-        q->Finish(view);
+        scoreOnce(*q, view);
         const auto scored = view.fields;
         view.shownAnswers.clear();
         q->Reset(view);
