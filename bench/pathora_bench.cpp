@@ -4,10 +4,10 @@
 // Start-up is timed from the start of construction to the end of the first paint, for a bare
 // window with the same menu and scroll area and then for Pathora's window, in this one run
 // (the median of several runs each).
-#include "app/mainwindow.h"
-#include "platform/choicegroup.h"
-#include "platform/fonts.h"
-#include "skin/skin.h"
+#include "ui/mainwindow.h"
+#include "ui/widgets/choicegroup.h"
+#include "ui/platform/fonts.h"
+#include "ui/skin/skin.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

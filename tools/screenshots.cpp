@@ -1,9 +1,9 @@
 // Writes a picture of every page, whole and at 100 %, to a folder:
 //   pathora_screenshots OUTDIR            (QT_QPA_PLATFORM=offscreen works)
 // plus window.png, the window as the reader first sees it.
-#include "app/mainwindow.h"
-#include "platform/fonts.h"
-#include "skin/skin.h"
+#include "ui/mainwindow.h"
+#include "ui/platform/fonts.h"
+#include "ui/skin/skin.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "mainwindow.h"
+#include "ui/mainwindow.h"
 
-#include "../platform/fonts.h"
-#include "../skin/skin.h"
+#include "ui/platform/fonts.h"
+#include "ui/skin/skin.h"
 
 #include <QApplication>
 

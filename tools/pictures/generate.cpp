@@ -850,10 +850,10 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     const QString root = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    const QString images = root + "/src/content/images/";
+    const QString images = root + "/data/pictures/";
     const int jpegQuality = 90;
     bool ok = true;
-    ok &= save(woodTexture(), root + "/src/skin/frame.png", "PNG");
+    ok &= save(woodTexture(), root + "/src/ui/skin/frame.png", "PNG");
     ok &= save(logo(), images + "logo.png", "PNG");
     ok &= save(icon(), images + "icon.png", "PNG");
     ok &= save(cover(), images + "cover.jpg", "JPG", jpegQuality);

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "book/pagetable.h"
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+#include <QVector>
+
+// What a page shows, as data: an ordered list of blocks placed in page coordinates.
+// One builder turns blocks into widgets; no page is assembled by hand.
+
+// The face names are the e-book's own; start-up maps them onto the fonts this machine has.
+inline const char *const kFaceSans = "MS Sans Serif";
+inline const char *const kFaceSong = "宋体";
+
+struct TFontSpec {
+    const char *face = kFaceSans;
+    int pixelSize = 13;
+    bool bold = false;
+    bool underline = false;
+    QColor color;                 // invalid: the window-text colour
+};
+
+// A link is a row of the link table placed on the page; a panel is the framed ground a
+// related-links block stands on.
+enum class TBlockKind { Picture, Label, TextBox, Rule, Link, Panel };
+
+// Where a block's left edge and width come from: its place as given, its place shrunk to the
+// width of its one line of text, or (shrunk too) right after the previous block on that block's line.
+// Below: the block's top is the previous block's bottom plus place.top().
+enum class TFlow { Placed, FitText, RunOn, Below };
+
+struct TContentBlock {
+    TBlockKind kind = TBlockKind::Label;
+    QRect place;                  // left, top, width, height in page coordinates; a text box of
+                                  // height 0 is as tall as its text
+    QString text;                 // label or text box text; the picture's resource path
+    TFontSpec font;
+    QString name;                 // objectName, where the block has one
+    Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop;
+    bool editable = false;        // text boxes only
+    bool scrollBar = false;       // text boxes only
+    int link = -1;                // links only: the row in TLinkTable
+    TFlow flow = TFlow::Placed;
+};
+
+struct TPageContent {
+    PageId page = kNoPage;
+    QVector<TContentBlock> blocks;
+};
+
+// Page geometry shared by every page: the container is 921 wide, the right strip covers its
+// right-hand 71 pixels and the left strip its left-hand 4, so content lives between them.
+namespace PageGeometry {
+constexpr int kVisibleLeft = 4;
+constexpr int kVisibleRight = 850;
+constexpr int kColumnLeft = 30;
+constexpr int kColumnWidth = 800;
+constexpr QRect kLogo{12, 8, 137, 57};
+constexpr int kHeadingTop = 20;
+constexpr int kBodyTop = 74;
+// The related-links panel, brand block and footer live in this band at a page's foot.
+constexpr int kFootReserve = 250;
+// The cover picture, centred between the strips.
+constexpr int kCoverLeft = 112;
+} // namespace PageGeometry
+
+// Block makers, so that page data reads like the page.
+namespace Blocks {
+TContentBlock picture(const QString &resource, const QRect &place, const QString &name = {});
+TContentBlock label(const QString &text, const QRect &place, const TFontSpec &font,
+                    Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop, const QString &name = {});
+TContentBlock textBox(const QString &text, const QRect &place, const TFontSpec &font, const QString &name = {});
+TContentBlock rule(int top, char glyph = '-');
+TContentBlock logo();
+// A link of the link table at `place` (a picture's resource goes in `picture`). Text links are
+// shrunk to their caption, so that only the caption reacts to the pointer; their weight, underline
+// and colour come from the link table, their face and size from `font`.
+TContentBlock link(int row, const QRect &place, const TFontSpec &font = {}, const QString &picture = {});
+TContentBlock panel(const QRect &place);
+// The page heading centred beside the logo.
+TContentBlock heading(const QString &text, int top = PageGeometry::kHeadingTop, int pixelSize = 16);
+} // namespace Blocks

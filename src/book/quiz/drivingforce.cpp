@@ -1,0 +1,90 @@
+#include "book/quiz/drivingforce.h"
+
+#include <QStringList>
+
+namespace {
+
+// Driver letters of the two statements of pairs 1..36.
+const char kPairLetters[TDrivingForceTest::kPairs][3] = {
+    "AB", "CD", "EF", "GH", "IA", "BC", "DE", "FG", "AD", "CE", "AH", "BD", "CF", "EG", "FH", "AE", "BF", "CG",
+    "DH", "AF", "BG", "CH", "FH", "BE", "CI", "EH", "BI", "AG", "EI", "BH", "DG", "GI", "AC", "IH", "FD", "ID",
+};
+
+const QStringList kItems{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
+
+} // namespace
+
+TDrivingForceTest::TDrivingForceTest()
+{
+    int ordinal[9] = {};
+    for (int pair = 1; pair <= kPairs; ++pair) {
+        for (int side = 0; side < 2; ++side) {
+            const char driver = kPairLetters[pair - 1][side];
+            const int n = ++ordinal[driver - 'A'];
+            m_boxes.append({driver, pair, side == 0, QStringLiteral("cmb%1%2").arg(QChar(driver)).arg(n)});
+        }
+    }
+    m_texts.resize(kBoxes);
+}
+
+int TDrivingForceTest::indexOf(const QString &name) const
+{
+    for (int i = 0; i < m_boxes.size(); ++i)
+        if (m_boxes[i].name == name)
+            return i;
+    return -1;
+}
+
+int TDrivingForceTest::value(int index) const
+{
+    return static_cast<int>(kItems.indexOf(m_texts[index]));
+}
+
+void TDrivingForceTest::write(int index, const QString &text, IQuestionnaireView &view)
+{
+    m_texts[index] = text;
+    view.setFieldText(m_boxes[index].name, text);
+}
+
+void TDrivingForceTest::readerChanged(int index, const QString &text, IQuestionnaireView &view)
+{
+    if (index < 0 || index >= kBoxes)
+        return;
+    m_texts[index] = text;
+    bool ok = false;
+    const qint64 n = text.toInt(&ok);
+    if (!ok) {
+        view.showError(QStringLiteral("'%1' is not a valid integer value.").arg(text));
+        return;
+    }
+    // The partner takes the rest of the 3 points; writing it runs no change step of its own,
+    // so the coupling never cascades.
+    write(partnerOf(index), QString::number(3 - n), view);
+}
+
+void TDrivingForceTest::Finish(IQuestionnaireView &view)
+{
+    int totals[9] = {};
+    int emptyBoxes = 0;
+    for (int i = 0; i < kBoxes; ++i) {
+        const int v = value(i);
+        if (v < 0)
+            ++emptyBoxes;
+        else
+            totals[m_boxes[i].driver - 'A'] += v;
+    }
+    if (emptyBoxes >= kPairs) {
+        view.showNotice(QStringLiteral("部分题目未被选中,请检查"));
+        return;
+    }
+    for (int d = 0; d < 9; ++d)
+        view.setFieldText(totalField(kDrivers[d]), QString::number(totals[d]) + QStringLiteral(" 分"));
+}
+
+void TDrivingForceTest::Reset(IQuestionnaireView &view)
+{
+    for (int i = 0; i < kBoxes; ++i)
+        write(i, QString(), view);
+    for (int d = 0; d < 9; ++d)
+        view.setFieldText(totalField(kDrivers[d]), QString());
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "book/quiz/questionnaire.h"
+
+#include <QVector>
+
+// The career driving-force test: 36 pairs of statements, each pair sharing 3 points between two
+// coupled score boxes. Finish adds each driver's points. Widget-free; boxes are known by name.
+class TDrivingForceTest : public IPageTest {
+public:
+    static constexpr int kPairs = 36;
+    static constexpr int kBoxes = 2 * kPairs;
+    static constexpr char kDrivers[] = "ABCDEFGHI";
+
+    struct Box {
+        char driver;       // 'A'..'I'
+        int pair;          // 1..36
+        bool first;        // first statement of its pair
+        QString name;      // cmb + driver + ordinal among that driver's statements
+    };
+
+    TDrivingForceTest();
+
+    const Box &box(int index) const { return m_boxes[index]; }
+    int indexOf(const QString &name) const;
+    static int partnerOf(int index) { return index ^ 1; }
+
+    QString text(int index) const { return m_texts[index]; }
+    // 0..3 when the text is one of the item labels, else -1.
+    int value(int index) const;
+
+    // The reader picked an item or edited the text of a box.
+    void readerChanged(int index, const QString &text, IQuestionnaireView &view);
+
+    void Finish(IQuestionnaireView &view) override;
+    void Reset(IQuestionnaireView &view) override;
+
+    static QString totalField(char driver) { return QStringLiteral("Edit_") + QChar(driver).toLower(); }
+
+private:
+    void write(int index, const QString &text, IQuestionnaireView &view);
+
+    QVector<Box> m_boxes;
+    QVector<QString> m_texts;
+};

@@ -1,0 +1,97 @@
+#include "book/quiz/questionnaire.h"
+
+TFrameworkState &frameworkState()
+{
+    static TFrameworkState state;
+    return state;
+}
+
+QString scoreWithUnit(int score)
+{
+    return QString::number(score) + QStringLiteral(" 分");
+}
+
+const TVerdictBand *bandFor(const QVector<TVerdictBand> &bands, int score)
+{
+    for (const TVerdictBand &band : bands)
+        if (band.Low <= score && score <= band.High)
+            return &band;
+    return nullptr;
+}
+
+void TQuestionnaire::select(int number, int index)
+{
+    if (number < 1 || number > Questions.size())
+        return;
+    TChoiceQuestion &q = question(number);
+    if (index < 0 || index >= q.options.size() || index == q.AnswerIndex)
+        return;
+    q.AnswerIndex = index;
+    answerChanged(number);
+}
+
+void TQuestionnaire::fillQuestionList()
+{
+    TFrameworkState &s = frameworkState();
+    for (int k = 1; k <= Questions.size() && k <= kQuestionListSize; ++k)
+        s.QuestionList[static_cast<size_t>(k)] = &question(k);
+}
+
+void TQuestionnaire::Finish(IQuestionnaireView &view)
+{
+    TFrameworkState &s = frameworkState();
+    s.RunningScore = 0;
+    if (HasResultBox)
+        view.clearResultBox();
+    if (FinishFillsQuestionList)
+        fillQuestionList();
+    s.UnansweredList.clear();
+    for (int k = 1; k <= Questions.size(); ++k) {
+        const TChoiceQuestion &q = FinishFillsQuestionList ? *s.QuestionList[static_cast<size_t>(k)] : question(k);
+        if (q.AnswerIndex < 0)
+            s.UnansweredList += QString::number(k) + QLatin1Char(',');
+        else
+            s.RunningScore += q.Points.value(q.AnswerIndex);
+    }
+    if (!s.UnansweredList.isEmpty()) {
+        s.UnansweredList = incompleteMessage(s.UnansweredList);
+        view.showNotice(s.UnansweredList);
+        return;
+    }
+    writeResult(s.RunningScore, view);
+}
+
+void TQuestionnaire::Reset(IQuestionnaireView &view)
+{
+    fillQuestionList();
+    for (int k = 1; k <= Questions.size(); ++k) {
+        question(k).AnswerIndex = -1;
+        view.showAnswer(k, -1);
+    }
+    for (const QString &field : fieldsClearedOnReset())
+        view.setFieldText(field, QString());
+    if (HasResultBox)
+        view.clearResultBox();
+}
+
+QString TQuestionnaire::incompleteMessage(const QString &unanswered) const
+{
+    return unanswered + QStringLiteral("题未被选中！");
+}
+
+void TQuestionnaire::writeResult(int score, IQuestionnaireView &view)
+{
+    TFrameworkState &s = frameworkState();
+    if (const TVerdictBand *band = bandFor(Bands, score))
+        s.VerdictText = band->Text;
+    view.addResultLine(s.VerdictText);
+    s.ScoreText = QString::number(score);
+    view.setFieldText(ScoreField, s.ScoreText + QStringLiteral(" 分"));
+}
+
+void TQuestionnaire::answerChanged(int) {}
+
+QStringList TQuestionnaire::fieldsClearedOnReset() const
+{
+    return ScoreField.isEmpty() ? QStringList() : QStringList{ScoreField};
+}

@@ -1,9 +1,0 @@
-#include "webpage.h"
-
-#include <QDesktopServices>
-#include <QUrl>
-
-void OpenWebPage(const QString &address)
-{
-    QDesktopServices::openUrl(QUrl(address));
-}

@@ -1,0 +1,298 @@
+#include "ui/mainwindow.h"
+
+#include "ui/pagebuilder.h"
+#include "book/layout/readingpages.h"
+#include "ui/widgets/linklabel.h"
+#include "ui/platform/messagebox.h"
+#include "ui/platform/pictures.h"
+#include "ui/platform/webpage.h"
+#include "ui/questionnairepage.h"
+#include "ui/quizpages/questionnaires.h"
+#include "ui/skin/skin.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QFrame>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QWheelEvent>
+
+namespace {
+
+constexpr int kContainerLeft = 88, kContainerWidth = 921;
+constexpr int kRightStripLeft = 938, kRightStripWidth = 87;
+constexpr int kLeftStripLeft = 32, kLeftStripTop = 52, kLeftStripWidth = 60;
+constexpr int kContentRight = kRightStripLeft + kRightStripWidth;   // 1025
+constexpr int kNotch = 120;
+
+QFont sansFont(int pixelSize)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+} // namespace
+
+TForm2::TForm2(QWidget *parent)
+    : QMainWindow(parent), m_navigator(*this), m_links(m_navigator, &OpenWebPage, [this] { CloseMainWindow(); })
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Pathora"));
+    setWindowIcon(Pictures::get(QStringLiteral(":/images/icon.png")));
+    setFont(sansFont(15));
+    resize(kOuterWidth, kOuterHeight);
+
+    buildMenu();
+    buildClientArea();
+    buildPages();
+
+    qApp->installEventFilter(this);
+    m_navigator.start();
+}
+
+TForm2::~TForm2()
+{
+    qApp->removeEventFilter(this);
+}
+
+void TForm2::buildMenu()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    bar->setNativeMenuBar(false);
+    const struct {
+        const char *name;
+        const char *caption;
+        void (TNavigator::*operation)();
+    } items[] = {
+        {"N1", "返回首页", &TNavigator::GoHome},
+        {"N2", "返回目录页", &TNavigator::GoToContents},
+        {"N3", "上一页", &TNavigator::GoPrevious},
+        {"N4", "下一页", &TNavigator::GoNext},
+    };
+    for (const auto &item : items) {
+        QAction *action = bar->addAction(QString::fromUtf8(item.caption));
+        action->setObjectName(QLatin1String(item.name));
+        const auto operation = item.operation;
+        connect(action, &QAction::triggered, this, [this, operation] { (m_navigator.*operation)(); });
+    }
+}
+
+void TForm2::buildClientArea()
+{
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_scrollArea->setWidgetResizable(false);
+
+    m_client = new QWidget;
+    m_client->setObjectName(QStringLiteral("ClientArea"));
+    Skin::paintAsFrame(m_client);
+
+    m_pageControl = new QStackedWidget(m_client);
+    m_pageControl->setObjectName(QStringLiteral("PageControl1"));
+    m_pageControl->setFont(sansFont(13));
+
+    // Created after the container so they are drawn above it.
+    m_rightStrip = new QFrame(m_client);
+    m_rightStrip->setObjectName(QStringLiteral("Panel7"));
+    m_leftStrip = new QFrame(m_client);
+    m_leftStrip->setObjectName(QStringLiteral("Panel26"));
+    for (QFrame *strip : {m_rightStrip, m_leftStrip}) {
+        strip->setFrameShape(QFrame::NoFrame);
+        Skin::paintAsFrame(strip);
+    }
+
+    m_scrollArea->setWidget(m_client);
+    setCentralWidget(m_scrollArea);
+}
+
+// Every page exists from the start; its content is built from its data once, when the page is
+// first needed or, before that, while the program is idle after its first frame. Start-up thus
+// builds the cover alone, and no page change waits for more than one page to be built.
+void TForm2::buildPages()
+{
+    m_pages.reserve(kPageCount);
+    m_built.fill(false, kPageCount + 1);
+    m_questionnaires.fill(nullptr, kPageCount + 1);
+    for (PageId id = 1; id <= kPageCount; ++id) {
+        auto *page = new QWidget;
+        page->setObjectName(TPageEntry::pageName(id));
+        Skin::paintAsPage(page);
+        m_pageControl->addWidget(page);
+        m_pages.append(page);
+        if (TPageTable::entry(id).hasQuestionnaire)
+            m_navigator.registerEntryHook(id, [this, id] {
+                if (QuestionnairePage *questionnaire = m_questionnaires[id])
+                    questionnaire->reset();
+            });
+    }
+}
+
+void TForm2::ensureBuilt(PageId id)
+{
+    if (!TPageTable::isValid(id) || m_built[id])
+        return;
+    m_built[id] = true;
+    --m_unbuilt;
+    QWidget *page = m_pages.at(id - 1);
+    PageBuilder::build(page, ReadingPages::content(id));
+    m_questionnaires[id] = Questionnaires::build(id, page);
+    for (TLinkLabel *link : page->findChildren<TLinkLabel *>())
+        connect(link, &TLinkLabel::clicked, this, [this, link] { m_links.follow(link->link()); });
+}
+
+// Done while idle: a page painted once off screen (polished, laid out, its glyphs cached) shows
+// quickly when the reader first turns to it.
+void TForm2::prepareForShow(PageId id)
+{
+    QWidget *page = m_pages.at(id - 1);
+    page->resize(kContainerWidth, TPageTable::entry(id).layoutHeight);
+    QPixmap scratch(kContainerWidth, 700);
+    page->render(&scratch, QPoint(), QRegion(0, 0, kContainerWidth, 700));
+}
+
+void TForm2::buildNextPageWhileIdle()
+{
+    for (PageId id : TPageTable::readingOrder())
+        if (!m_built[id]) {
+            ensureBuilt(id);
+            prepareForShow(id);
+            break;
+        }
+    if (m_unbuilt > 0)
+        QTimer::singleShot(0, this, &TForm2::buildNextPageWhileIdle);
+}
+
+QWidget *TForm2::page(PageId id)
+{
+    if (!TPageTable::isValid(id))
+        return nullptr;
+    ensureBuilt(id);
+    return m_pages.at(id - 1);
+}
+
+int TForm2::scrollPosition() const
+{
+    return m_scrollArea->verticalScrollBar()->value();
+}
+
+int TForm2::scrollMaximum() const
+{
+    return m_scrollArea->verticalScrollBar()->maximum();
+}
+
+int TForm2::scrollExtent() const
+{
+    return m_client->height();
+}
+
+void TForm2::setScrollPosition(int y)
+{
+    m_scrollArea->verticalScrollBar()->setValue(y);
+}
+
+void TForm2::showPage(PageId id)
+{
+    ensureBuilt(id);
+    m_pageControl->setCurrentIndex(TPageTable::entry(id).position());
+}
+
+void TForm2::setLayoutHeights(int height)
+{
+    m_pageControl->setGeometry(kContainerLeft, kPageTop, kContainerWidth, height);
+    m_leftStrip->setGeometry(kLeftStripLeft, kLeftStripTop, kLeftStripWidth, height);
+    m_rightStrip->setGeometry(kRightStripLeft, kPageTop, kRightStripWidth, height);
+    // The extent is the lowest child's bottom edge; the scroll bar clamps its position to it.
+    m_client->resize(m_client->width(), kPageTop + height);
+    fitClientWidth();
+}
+
+void TForm2::showLastPageNotice()
+{
+    MessageBox::noticeOkCancel(this, QStringLiteral("已经是最后一页了！"));
+}
+
+void TForm2::CloseMainWindow()
+{
+    close();
+}
+
+void TForm2::fitClientWidth()
+{
+    m_client->resize(qMax(kContentRight, m_scrollArea->viewport()->width()), m_client->height());
+}
+
+void TForm2::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    // The outer size counts the frame; centre the whole window on its screen.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize(kOuterWidth - frame.width(), kOuterHeight - frame.height());
+    if (QScreen *s = screen()) {
+        QRect outer(QPoint(), QSize(kOuterWidth, kOuterHeight));
+        outer.moveCenter(s->availableGeometry().center());
+        move(outer.topLeft());
+    }
+}
+
+void TForm2::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    fitClientWidth();
+}
+
+bool TForm2::eventFilter(QObject *watched, QEvent *event)
+{
+    // The remaining pages are built once the first frame is on screen.
+    if (!m_idleBuildStarted && event->type() == QEvent::Paint && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == this) {
+        m_idleBuildStarted = true;
+        QTimer::singleShot(0, this, &TForm2::buildNextPageWhileIdle);
+    }
+    if (event->type() == QEvent::Wheel && watched->isWidgetType()) {
+        auto *target = static_cast<QWidget *>(watched);
+        if (target->window() == this)
+            return handleWheel(target, static_cast<QWheelEvent *>(event));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// One notch moves the client area by kWheelStep, whatever the desktop's lines-per-notch. A text
+// box with its own scroll bar scrolls itself while it can; a closed combo box never takes the
+// wheel, so scrolling past an answer cannot change it.
+bool TForm2::handleWheel(QWidget *target, QWheelEvent *event)
+{
+    const int delta = event->angleDelta().y();
+    if (delta == 0)
+        return false;
+    for (QWidget *w = target; w && w != m_scrollArea; w = w->parentWidget()) {
+        auto *area = qobject_cast<QAbstractScrollArea *>(w);
+        if (!area)
+            continue;
+        const QScrollBar *bar = area->verticalScrollBar();
+        const bool canMove = delta > 0 ? bar->value() > bar->minimum() : bar->value() < bar->maximum();
+        if (bar->isVisible() && canMove)
+            return false;
+        break;
+    }
+    // Several events may come before the first full notch (fine-grained wheels).
+    if ((m_wheelRemainder > 0) != (delta > 0))
+        m_wheelRemainder = 0;
+    m_wheelRemainder += delta;
+    const int notches = m_wheelRemainder / kNotch;
+    m_wheelRemainder -= notches * kNotch;
+    if (notches != 0)
+        setScrollPosition(scrollPosition() - notches * kWheelStep);
+    event->accept();
+    return true;
+}

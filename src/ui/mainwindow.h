@@ -1,0 +1,73 @@
+#pragma once
+
+#include "book/linkactions.h"
+#include "book/navigator.h"
+
+#include <QMainWindow>
+#include <QVector>
+
+class QAction;
+class QFrame;
+class QScrollArea;
+class QStackedWidget;
+
+// The one main window: menu, a client area that scrolls vertically over the current page, the
+// page container and the two side strips. It wires the parts together and holds no page logic.
+class TForm2 : public QMainWindow, private INavigationSurface {
+    Q_OBJECT
+public:
+    static constexpr int kOuterWidth = 1058;
+    static constexpr int kOuterHeight = 598;
+    static constexpr int kWheelStep = 10;
+    static constexpr int kPageTop = 56;
+
+    explicit TForm2(QWidget *parent = nullptr);
+    ~TForm2() override;
+
+    TNavigator &navigator() { return m_navigator; }
+    // The page with its content; a page not yet built is built now.
+    QWidget *page(PageId id);
+    bool allPagesBuilt() const { return m_unbuilt == 0; }
+    int scrollPosition() const;
+    int scrollMaximum() const;
+    int scrollExtent() const;   // the client area's content height
+
+public slots:
+    void CloseMainWindow();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // INavigationSurface
+    void setScrollPosition(int y) override;
+    void showPage(PageId id) override;
+    void setLayoutHeights(int height) override;
+    void showLastPageNotice() override;
+
+    void buildMenu();
+    void buildClientArea();
+    void buildPages();
+    void ensureBuilt(PageId id);
+    void buildNextPageWhileIdle();
+    void prepareForShow(PageId id);
+    void fitClientWidth();
+    bool handleWheel(QWidget *target, class QWheelEvent *event);
+
+    TNavigator m_navigator;
+    TLinkActions m_links;
+    QScrollArea *m_scrollArea = nullptr;
+    QWidget *m_client = nullptr;
+    QStackedWidget *m_pageControl = nullptr;
+    QFrame *m_leftStrip = nullptr;
+    QFrame *m_rightStrip = nullptr;
+    QVector<QWidget *> m_pages;
+    QVector<bool> m_built;
+    int m_unbuilt = kPageCount;
+    QVector<class QuestionnairePage *> m_questionnaires;
+    int m_wheelRemainder = 0;
+    bool m_shownOnce = false;
+    bool m_idleBuildStarted = false;
+};

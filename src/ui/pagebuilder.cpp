@@ -1,0 +1,211 @@
+#include "ui/pagebuilder.h"
+
+#include "book/linktable.h"
+#include "ui/widgets/linklabel.h"
+#include "ui/platform/pictures.h"
+
+#include <QLabel>
+#include <QAbstractTextDocumentLayout>
+#include <QPlainTextEdit>
+#include <QCoreApplication>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QtMath>
+
+namespace {
+
+void applyColor(QWidget *w, const QColor &color)
+{
+    if (!color.isValid())
+        return;
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    w->setPalette(palette);
+}
+
+QWidget *makePicture(QWidget *page, const TContentBlock &b)
+{
+    auto *label = new QLabel(page);
+    // Drawn at natural size from the top-left corner; the label's own size clips the rest.
+    label->setPixmap(Pictures::get(b.text));
+    label->setScaledContents(false);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setContentsMargins(0, 0, 0, 0);
+    return label;
+}
+
+QWidget *makeLabel(QWidget *page, const TContentBlock &b)
+{
+    auto *label = new QLabel(b.text, page);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(b.align);
+    label->setWordWrap(b.text.contains(QLatin1Char('\n')) || b.place.height() > 2 * b.font.pixelSize + 14);
+    applyColor(label, b.font.color);
+    return label;
+}
+
+QWidget *makeTextBox(QWidget *page, const TContentBlock &b)
+{
+    auto *box = new QPlainTextEdit(page);
+    box->setProperty("pageText", true);
+    box->setFrameShape(QFrame::NoFrame);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(b.scrollBar ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    box->setReadOnly(!b.editable);
+    box->setBackgroundVisible(false);
+    box->viewport()->setAutoFillBackground(false);
+    box->document()->setDocumentMargin(2);
+    if (b.align & Qt::AlignHCenter) {
+        QTextOption option = box->document()->defaultTextOption();
+        option.setAlignment(Qt::AlignHCenter);
+        box->document()->setDefaultTextOption(option);
+    }
+    box->setPlainText(b.text);
+    applyColor(box, b.font.color);
+    return box;
+}
+
+// The framed ground of a related-links block; its line is drawn in the window-text colour.
+void dressAsPanel(QFrame *frame)
+{
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Plain);
+    frame->setLineWidth(1);
+    frame->setAutoFillBackground(true);
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::Window, QColor(0xf5, 0xec, 0xdb));
+    palette.setColor(QPalette::WindowText, QColor(0xd4, 0xb8, 0x90));
+    frame->setPalette(palette);
+}
+
+QWidget *makePanel(QWidget *page, const TContentBlock &)
+{
+    auto *panel = new QFrame(page);
+    dressAsPanel(panel);
+    return panel;
+}
+
+QWidget *makeLink(QWidget *page, const TContentBlock &b)
+{
+    const TLinkEntry &entry = TLinkTable::row(b.link);
+    auto *link = new TLinkLabel(b.link, page);
+    if (entry.isPanel()) {
+        dressAsPanel(link);
+    } else if (entry.isPicture()) {
+        // A picture that is missing leaves an empty block that still takes clicks.
+        link->setPixmap(Pictures::get(b.text));
+        link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    } else {
+        link->setText(b.text);
+        link->setAlignment(b.align);
+    }
+    link->setRestingLook(PageBuilder::fontOf(b.font), b.font.color, entry.hover);
+    return link;
+}
+
+} // namespace
+
+QFont PageBuilder::fontOf(const TFontSpec &look)
+{
+    QFont font(QString::fromUtf8(look.face));
+    font.setPixelSize(look.pixelSize);
+    font.setBold(look.bold);
+    font.setUnderline(look.underline);
+    return font;
+}
+
+
+// A box not yet shown has not laid out its text at its width; lay it out now.
+static void layOutAtWidth(const QPlainTextEdit *box)
+{
+    // A hidden widget gets its resize event only when shown; deliver it now so the box lays its
+    // text out at its real width (once per width: the layout is kept until the width changes).
+    if (box->isVisible() || box->property("laidOutWidth").toInt() == box->width())
+        return;
+    auto *target = const_cast<QPlainTextEdit *>(box);
+    QResizeEvent resize(box->size(), box->size());
+    QCoreApplication::sendEvent(target, &resize);
+    QWidget *viewport = box->viewport();
+    QResizeEvent viewportResize(viewport->size(), QSize());
+    QCoreApplication::sendEvent(viewport, &viewportResize);
+    target->setProperty("laidOutWidth", box->width());
+}
+
+int PageBuilder::fittedHeight(const QPlainTextEdit *box)
+{
+    layOutAtWidth(box);
+    qreal height = 0;
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next())
+        height += box->document()->documentLayout()->blockBoundingRect(block).height();
+    return qCeil(height + 2 * box->document()->documentMargin()) + 2 * box->frameWidth() + 2;
+}
+
+int PageBuilder::lineTop(const QPlainTextEdit *box, int line)
+{
+    layOutAtWidth(box);
+    qreal y = box->document()->documentMargin();
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+        const int lines = qMax(1, block.layout()->lineCount());
+        const qreal height = box->document()->documentLayout()->blockBoundingRect(block).height();
+        if (line < lines)
+            return box->y() + box->frameWidth() + qRound(y + height * line / lines);
+        line -= lines;
+        y += height;
+    }
+    return box->y() + box->height();
+}
+
+QWidget *PageBuilder::buildBlock(QWidget *page, const TContentBlock &block)
+{
+    QWidget *w = nullptr;
+    switch (block.kind) {
+    case TBlockKind::Picture:
+        w = makePicture(page, block);
+        break;
+    case TBlockKind::Label:
+    case TBlockKind::Rule:
+        w = makeLabel(page, block);
+        break;
+    case TBlockKind::TextBox:
+        w = makeTextBox(page, block);
+        break;
+    case TBlockKind::Link:
+        w = makeLink(page, block);
+        break;
+    case TBlockKind::Panel:
+        w = makePanel(page, block);
+        break;
+    }
+    if (block.kind != TBlockKind::Picture && block.kind != TBlockKind::Link && block.kind != TBlockKind::Panel)
+        w->setFont(fontOf(block.font));
+    if (!block.name.isEmpty())
+        w->setObjectName(block.name);
+    QRect place = block.place;
+    if (block.flow == TFlow::FitText || block.flow == TFlow::RunOn)
+        place.setWidth(qMin(place.width(), w->sizeHint().width()));
+    w->setGeometry(place);
+    if (block.kind == TBlockKind::TextBox && place.height() <= 0)
+        w->resize(place.width(), fittedHeight(static_cast<QPlainTextEdit *>(w)));
+    return w;
+}
+
+QVector<QWidget *> PageBuilder::build(QWidget *page, const TPageContent &content)
+{
+    QVector<QWidget *> widgets;
+    widgets.reserve(content.blocks.size());
+    for (const TContentBlock &block : content.blocks) {
+        QWidget *w = buildBlock(page, block);
+        if (block.flow == TFlow::RunOn && !widgets.isEmpty()) {
+            const QRect before = widgets.last()->geometry();
+            w->move(before.right() + 1, before.top());
+        } else if (block.flow == TFlow::Below && !widgets.isEmpty()) {
+            w->move(w->x(), widgets.last()->geometry().bottom() + 1 + block.place.top());
+        }
+        widgets.append(w);
+    }
+    return widgets;
+}

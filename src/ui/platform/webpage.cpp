@@ -1,0 +1,9 @@
+#include "ui/platform/webpage.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+void OpenWebPage(const QString &address)
+{
+    QDesktopServices::openUrl(QUrl(address));
+}

@@ -1,0 +1,232 @@
+#include "ui/questionnairepage.h"
+
+#include "ui/pagebuilder.h"
+#include "ui/widgets/choicegroup.h"
+#include "ui/platform/messagebox.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace PageGeometry;
+
+namespace {
+constexpr int kRowHeight = 26;
+constexpr int kQuestionGap = 8;
+} // namespace
+
+QuestionnairePage::QuestionnairePage(QWidget *page, std::unique_ptr<TQuestionnaire> model, int top)
+    : QObject(page), m_page(page), m_test(std::move(model)), m_questions(static_cast<TQuestionnaire *>(m_test.get())),
+      m_y(top)
+{
+}
+
+QuestionnairePage::QuestionnairePage(QWidget *page, std::unique_ptr<IPageTest> test, int top)
+    : QObject(page), m_page(page), m_test(std::move(test)), m_y(top)
+{
+}
+
+void QuestionnairePage::text(const QString &text, const TFontSpec &font, Qt::Alignment align, const QString &name,
+                             int left, int width)
+{
+    const QFontMetrics metrics(PageBuilder::fontOf(font));
+    const int height = metrics.boundingRect(QRect(0, 0, width, 100000), int(align) | Qt::TextWordWrap, text).height();
+    QWidget *w = PageBuilder::buildBlock(
+        m_page, Blocks::label(text, QRect(left, m_y, width, height + 4), font, align | Qt::AlignTop, name));
+    static_cast<QLabel *>(w)->setWordWrap(true);
+    m_y += height + 10;
+}
+
+QString QuestionnairePage::questionCaption(int number) const
+{
+    const TChoiceQuestion &q = m_questions->question(number);
+    return QString::number(q.Number) + QLatin1Char('.') + q.prompt;
+}
+
+ChoiceGroup *QuestionnairePage::makeGroup(int number, Prompt prompt, const std::function<QString(int)> &groupName,
+                                          int left, int width)
+{
+    const TChoiceQuestion &q = m_questions->question(number);
+    auto *group = new ChoiceGroup(prompt == Prompt::Caption ? questionCaption(number) : QString(), q.options,
+                                  q.columns, m_page);
+    group->setObjectName(groupName(number));
+    group->setFont(PageBuilder::fontOf(QuestionnaireFonts::question()));
+    group->setGeometry(left, m_y, width, group->heightFor(width));
+    connect(group, &ChoiceGroup::readerChose, this, [this, number](int index) { m_questions->select(number, index); });
+    m_groups.insert(number, group);
+    return group;
+}
+
+void QuestionnairePage::questions(int first, int last, Prompt prompt, const std::function<QString(int)> &groupName,
+                                  int left, int width)
+{
+    for (int k = first; k <= last; ++k) {
+        if (prompt == Prompt::Beside) {
+            // The prompt takes the left of the row; the options share the right-hand third.
+            const int optionsWidth = width / 3;
+            PageBuilder::buildBlock(m_page, Blocks::label(questionCaption(k), QRect(left, m_y, width - optionsWidth, 30),
+                                                          QuestionnaireFonts::question(), Qt::AlignLeft | Qt::AlignVCenter));
+            ChoiceGroup *group = makeGroup(k, prompt, groupName, left + width - optionsWidth, optionsWidth);
+            group->move(group->x(), m_y + (30 - group->height()) / 2);
+            m_y += 30 + 4;
+            continue;
+        }
+        if (prompt == Prompt::LabelAbove) {
+            const QString caption = questionCaption(k);
+            PageBuilder::buildBlock(m_page, Blocks::label(caption, QRect(left, m_y, width, 22),
+                                                          QuestionnaireFonts::question()));
+            m_y += 22;
+        }
+        ChoiceGroup *group = makeGroup(k, prompt, groupName, left, width);
+        m_y += group->height() + kQuestionGap;
+    }
+}
+
+void QuestionnairePage::questionPairs(const QVector<QPair<int, int>> &rows, const std::function<QString(int)> &groupName)
+{
+    const int half = (kColumnWidth - 20) / 2;
+    for (const auto &[leftQuestion, rightQuestion] : rows) {
+        ChoiceGroup *a = makeGroup(leftQuestion, Prompt::Caption, groupName, kColumnLeft, half);
+        ChoiceGroup *b = makeGroup(rightQuestion, Prompt::Caption, groupName, kColumnLeft + half + 20, half);
+        m_y += qMax(a->height(), b->height()) + kQuestionGap;
+    }
+}
+
+QPushButton *QuestionnairePage::finishButton(const QString &name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, m_page);
+    button->setObjectName(name);
+    button->setFont(PageBuilder::fontOf(QuestionnaireFonts::heading()));
+    button->setGeometry(kColumnLeft + kColumnWidth / 2 - 60, m_y, 120, 32);
+    connect(button, &QPushButton::clicked, this, &QuestionnairePage::finish);
+    m_y += 32 + 14;
+    return button;
+}
+
+void QuestionnairePage::scoreBlock(const QString &button, const QString &fieldLabel, const QString &field,
+                                   bool fieldReadOnly, const QString &box, int boxHeight, const TFontSpec &boxFont)
+{
+    gap(6);
+    finishButton(button);
+    this->field(fieldLabel, field, fieldReadOnly);
+    resultBox(box, boxHeight, boxFont);
+}
+
+void QuestionnairePage::field(const QString &label, const QString &name, bool readOnly, bool bold, int fieldWidth)
+{
+    const TFontSpec font = QuestionnaireFonts::heading();
+    const int labelWidth = QFontMetrics(PageBuilder::fontOf(font)).horizontalAdvance(label) + 8;
+    PageBuilder::buildBlock(m_page, Blocks::label(label, QRect(kColumnLeft, m_y, labelWidth, kRowHeight), font,
+                                                  Qt::AlignLeft | Qt::AlignVCenter));
+    auto *edit = new QLineEdit(m_page);
+    edit->setObjectName(name);
+    edit->setReadOnly(readOnly);
+    edit->setFont(PageBuilder::fontOf({kFaceSans, 15, bold, false, {}}));
+    edit->setGeometry(kColumnLeft + labelWidth, m_y, fieldWidth, kRowHeight);
+    m_fields.insert(name, edit);
+    m_y += kRowHeight + 10;
+}
+
+void QuestionnairePage::countLine(const QString &label, const QString &labelName, const QString &name)
+{
+    const TFontSpec font = QuestionnaireFonts::heading();
+    const int labelWidth = QFontMetrics(PageBuilder::fontOf(font)).horizontalAdvance(label) + 6;
+    PageBuilder::buildBlock(m_page, Blocks::label(label, QRect(kColumnLeft, m_y, labelWidth, kRowHeight), font,
+                                                  Qt::AlignLeft | Qt::AlignVCenter, labelName));
+    QWidget *line = PageBuilder::buildBlock(
+        m_page, Blocks::label(QString(), QRect(kColumnLeft + labelWidth, m_y, kColumnWidth - labelWidth, kRowHeight),
+                              font, Qt::AlignLeft | Qt::AlignVCenter, name));
+    m_fields.insert(name, line);
+    m_y += kRowHeight + 8;
+}
+
+QPlainTextEdit *QuestionnairePage::resultBox(const QString &name, int height, const TFontSpec &font)
+{
+    auto *box = new QPlainTextEdit(m_page);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setFont(PageBuilder::fontOf(font));
+    box->setTabStopDistance(4 * QFontMetrics(box->font()).horizontalAdvance(QChar(0x4E00)) / 2);
+    box->setGeometry(kColumnLeft, m_y, kColumnWidth, height);
+    m_resultBox = box;
+    m_y += height + 12;
+    return box;
+}
+
+QPlainTextEdit *QuestionnairePage::textBox(const QString &name, const QString &text, const TFontSpec &font, int height,
+                                           int left, int width)
+{
+    TContentBlock block = Blocks::textBox(text, QRect(left, m_y, width, qMax(height, 20)), font, name);
+    block.scrollBar = height > 0;
+    auto *box = static_cast<QPlainTextEdit *>(PageBuilder::buildBlock(m_page, block));
+    if (height <= 0)
+        box->resize(width, PageBuilder::fittedHeight(box));
+    m_y += box->height() + 10;
+    return box;
+}
+
+void QuestionnairePage::fieldsOnLines(const QPlainTextEdit *box, const QVector<int> &lines, const QStringList &names,
+                                      int left, int width, bool readOnly)
+{
+    const int lineHeight = QFontMetrics(box->font()).height();
+    for (int i = 0; i < lines.size() && i < names.size(); ++i) {
+        auto *edit = new QLineEdit(m_page);
+        edit->setObjectName(names[i]);
+        edit->setReadOnly(readOnly);
+        edit->setFont(PageBuilder::fontOf({kFaceSans, 15, true, false, {}}));
+        const int height = qMax(lineHeight + 4, 24);
+        const int lineTop = PageBuilder::lineTop(box, lines[i]);
+        edit->setGeometry(left, lineTop + (lineHeight - height) / 2, width, height);
+        m_fields.insert(names[i], edit);
+    }
+}
+
+void QuestionnairePage::showAnswer(int number, int index)
+{
+    if (ChoiceGroup *g = m_groups.value(number))
+        g->setItemIndex(index);
+}
+
+void QuestionnairePage::clearResultBox()
+{
+    if (m_resultBox)
+        m_resultBox->clear();
+}
+
+void QuestionnairePage::addResultLine(const QString &line)
+{
+    if (m_resultBox)
+        m_resultBox->appendPlainText(line);
+}
+
+void QuestionnairePage::setFieldText(const QString &name, const QString &text)
+{
+    QWidget *w = m_fields.value(name);
+    if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+        edit->setText(text);
+    } else if (auto *label = qobject_cast<QLabel *>(w)) {
+        label->setText(text);
+    } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+        // A program write: the item whose label equals the text is selected, or none; the
+        // reader's handlers do not run.
+        const QSignalBlocker comboBlocker(combo), editBlocker(combo->lineEdit());
+        combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
+        combo->setEditText(text);
+    }
+}
+
+void QuestionnairePage::showError(const QString &text)
+{
+    MessageBox::standardError(m_page->window(), text);
+}
+
+void QuestionnairePage::showNotice(const QString &text)
+{
+    MessageBox::notice(m_page->window(), text);
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "book/layout/blocks.h"
+#include "book/quiz/questionnaire.h"
+
+#include <QHash>
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+class ChoiceGroup;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+
+// Lays a questionnaire out on its page, top to bottom, and shows what its logic writes.
+// Each test describes its page by calling the layout steps in page order.
+class QuestionnairePage : public QObject, public IQuestionnaireView {
+    Q_OBJECT
+public:
+    QuestionnairePage(QWidget *page, std::unique_ptr<TQuestionnaire> model, int top);
+    QuestionnairePage(QWidget *page, std::unique_ptr<IPageTest> test, int top);
+
+    // The choice questions, for pages that have them.
+    TQuestionnaire &model() { return *m_questions; }
+    IPageTest &test() { return *m_test; }
+    QWidget *page() const { return m_page; }
+    int y() const { return m_y; }
+
+    // ---- layout steps ----
+    // Caption: the prompt heads the group; LabelAbove: a separate label above a captionless group;
+    // Beside: the prompt on the left of the group's one row of options.
+    enum class Prompt { Caption, LabelAbove, Beside };
+    void text(const QString &text, const TFontSpec &font, Qt::Alignment align = Qt::AlignLeft,
+              const QString &name = {}, int left = PageGeometry::kColumnLeft, int width = PageGeometry::kColumnWidth);
+    // Questions first..last; group names from `groupName(number)`.
+    void questions(int first, int last, Prompt prompt, const std::function<QString(int)> &groupName,
+                   int left = PageGeometry::kColumnLeft, int width = PageGeometry::kColumnWidth);
+    // Places questions in two columns of a row each (used by the word-pair part of one test).
+    void questionPairs(const QVector<QPair<int, int>> &rows, const std::function<QString(int)> &groupName);
+    QPushButton *finishButton(const QString &name, const QString &caption = QStringLiteral("完成"));
+    // The foot of a scored questionnaire: the "完成" button, the score field after its label and
+    // the result box below.
+    void scoreBlock(const QString &button, const QString &fieldLabel, const QString &field, bool fieldReadOnly,
+                    const QString &box, int boxHeight, const TFontSpec &boxFont);
+    // A label and a one-line field on one row.
+    void field(const QString &label, const QString &name, bool readOnly, bool bold = true, int fieldWidth = 160);
+    QPlainTextEdit *resultBox(const QString &name, int height, const TFontSpec &font);
+    // A borderless read-only text box in the page's colour, as tall as its text (or `height`
+    // with its own scroll bar).
+    QPlainTextEdit *textBox(const QString &name, const QString &text, const TFontSpec &font, int height = 0,
+                            int left = PageGeometry::kColumnLeft, int width = PageGeometry::kColumnWidth);
+    // Places one-line fields beside given lines of a text box, each level with its line.
+    void fieldsOnLines(const QPlainTextEdit *box, const QVector<int> &lines, const QStringList &names, int left,
+                       int width, bool readOnly);
+    // A one-line label a program can write into (a count line), after a static label.
+    void countLine(const QString &label, const QString &labelName, const QString &name);
+    void gap(int pixels) { m_y += pixels; }
+    void setY(int y) { m_y = y; }
+
+    // ---- IQuestionnaireView ----
+    void showAnswer(int number, int index) override;
+    void clearResultBox() override;
+    void addResultLine(const QString &line) override;
+    void setFieldText(const QString &name, const QString &text) override;
+    void showNotice(const QString &text) override;
+    void showError(const QString &text) override;
+
+    void reset() { m_test->Reset(*this); }
+    void finish() { m_test->Finish(*this); }
+
+    ChoiceGroup *group(int number) const { return m_groups.value(number); }
+    void registerField(const QString &name, QWidget *field) { m_fields.insert(name, field); }
+    QString questionCaption(int number) const;
+
+private:
+    ChoiceGroup *makeGroup(int number, Prompt prompt, const std::function<QString(int)> &groupName, int left, int width);
+
+    QWidget *m_page;
+    std::unique_ptr<IPageTest> m_test;
+    TQuestionnaire *m_questions = nullptr;
+    int m_y;
+    QHash<int, ChoiceGroup *> m_groups;
+    QHash<QString, QWidget *> m_fields;      // QLineEdit, QLabel or QComboBox by component name
+    QPlainTextEdit *m_resultBox = nullptr;
+};
+
+// Fonts of the questionnaire pages.
+namespace QuestionnaireFonts {
+inline TFontSpec intro() { return {kFaceSans, 14, false, false, {}}; }
+inline TFontSpec introBold() { return {kFaceSans, 14, true, false, {}}; }
+inline TFontSpec question() { return {kFaceSans, 14, false, false, {}}; }
+inline TFontSpec heading() { return {kFaceSans, 15, true, false, {}}; }
+inline TFontSpec result() { return {kFaceSans, 15, false, false, {}}; }
+} // namespace QuestionnaireFonts

@@ -1,0 +1,92 @@
+#include "ui/widgets/choicegroup.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <QRadioButton>
+
+ChoiceGroup::ChoiceGroup(const QString &caption, const QStringList &options, int columns, QWidget *parent)
+    : QFrame(parent), m_buttons(new QButtonGroup(this)), m_columns(qMax(1, columns))
+{
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(10, 5, 8, 5);
+    column->setSpacing(4);
+    if (!caption.isEmpty()) {
+        m_caption = new QLabel(caption, this);
+        m_caption->setObjectName(QStringLiteral("caption"));
+        m_caption->setTextFormat(Qt::PlainText);
+        m_caption->setWordWrap(true);
+        column->addWidget(m_caption);
+    }
+    auto *grid = new QGridLayout;
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(3);
+    column->addLayout(grid);
+    for (int i = 0; i < options.size(); ++i) {
+        auto *button = new QRadioButton(options[i], this);
+        m_buttons->addButton(button, i);
+        grid->addWidget(button, i / m_columns, i % m_columns);
+        m_options.append(button);
+    }
+    for (int c = 0; c < m_columns; ++c)
+        grid->setColumnStretch(c, 1);
+    connect(m_buttons, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked && !m_programWrite)
+            emit readerChose(id);
+    });
+}
+
+QString ChoiceGroup::caption() const
+{
+    return m_caption ? m_caption->text() : QString();
+}
+
+int ChoiceGroup::itemIndex() const
+{
+    return m_buttons->checkedId();
+}
+
+void ChoiceGroup::setItemIndex(int index)
+{
+    m_programWrite = true;
+    if (index < 0 || index >= m_options.size()) {
+        // An exclusive group refuses to uncheck its last button; lift that for the write.
+        m_buttons->setExclusive(false);
+        for (QRadioButton *b : std::as_const(m_options))
+            b->setChecked(false);
+        m_buttons->setExclusive(true);
+    } else {
+        m_options[index]->setChecked(true);
+    }
+    m_programWrite = false;
+}
+
+void ChoiceGroup::changeEvent(QEvent *event)
+{
+    QFrame::changeEvent(event);
+    // Style-sheet-styled buttons do not take their parent's font; hand it on ourselves.
+    if (event->type() == QEvent::FontChange)
+        for (QRadioButton *b : std::as_const(m_options))
+            b->setFont(font());
+    if (event->type() == QEvent::FontChange && m_caption)
+        m_caption->setFont(font());
+}
+
+// A light card with a soft border, in the palette's colours.
+void ChoiceGroup::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.setBrush(palette().color(QPalette::Base));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+}
+
+int ChoiceGroup::heightFor(int width) const
+{
+    return layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width) : sizeHint().height();
+}

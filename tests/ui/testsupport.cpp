@@ -1,0 +1,79 @@
+#include "testsupport.h"
+
+#include "ui/mainwindow.h"
+#include "ui/platform/fonts.h"
+#include "ui/skin/skin.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QWheelEvent>
+
+namespace TestSupport {
+
+std::unique_ptr<TForm2> makeWindow()
+{
+    static bool prepared = false;
+    if (!prepared) {
+        Fonts::installSubstitutions();
+        Skin::applyBuiltIn(*qApp);
+        prepared = true;
+    }
+    auto window = std::make_unique<TForm2>();
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qWarning("the main window was not exposed");
+    return window;
+}
+
+ModalSeen expectModal(const std::function<void()> &action, const QString &buttonText)
+{
+    ModalSeen seen;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        poll.stop();
+        seen.shown = true;
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.errorIcon = box->icon() == QMessageBox::Critical;
+        QAbstractButton *press = nullptr;
+        for (QAbstractButton *b : box->buttons()) {
+            const auto role = box->standardButton(b);
+            seen.buttons << (role == QMessageBox::Ok       ? QStringLiteral("OK")
+                             : role == QMessageBox::Cancel ? QStringLiteral("Cancel")
+                                                           : b->text());
+            if (!press || b->text() == buttonText)
+                press = b;
+        }
+        seen.buttons.sort();
+        press->click();
+    });
+    poll.start();
+    action();
+    poll.stop();
+    return seen;
+}
+
+void trigger(TForm2 &window, const char *actionName)
+{
+    auto *action = window.findChild<QAction *>(QLatin1String(actionName));
+    Q_ASSERT(action);
+    action->trigger();
+}
+
+void wheel(QWidget *target, int angleDeltaY)
+{
+    const QPointF local(target->width() / 2.0, target->height() / 2.0);
+    QWheelEvent event(local, target->mapToGlobal(local), QPoint(), QPoint(0, angleDeltaY), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &event);
+}
+
+} // namespace TestSupport

@@ -1,0 +1,169 @@
+// The main window: geometry, menu, scrolling and the wheel.
+#include "ui/mainwindow.h"
+#include "testsupport.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTest>
+
+using TestSupport::wheel;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void startsOnTheCoverAtTheTop()
+    {
+        auto w = TestSupport::makeWindow();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Pathora"));
+        QCOMPARE(w->objectName(), QStringLiteral("Form2"));
+        QCOMPARE(w->frameGeometry().size(), QSize(1058, 598));
+        QCOMPARE(w->navigator().currentPage(), 36);
+        QCOMPARE(w->scrollPosition(), 0);
+        QCOMPARE(w->scrollExtent(), 1056);
+        QVERIFY(!w->windowIcon().isNull());
+    }
+
+    void menuHasTheFourCommandsInOrder()
+    {
+        auto w = TestSupport::makeWindow();
+        QStringList captions, names;
+        for (QAction *a : w->menuBar()->actions()) {
+            captions << a->text();
+            names << a->objectName();
+            QVERIFY(!a->menu());
+        }
+        QCOMPARE(names, QStringList({"N1", "N2", "N3", "N4"}));
+        QCOMPARE(captions, QStringList({QString::fromUtf8("返回首页"), QString::fromUtf8("返回目录页"),
+                                        QString::fromUtf8("上一页"), QString::fromUtf8("下一页")}));
+    }
+
+    void stripsFrameTheContainerAndLieAboveIt()
+    {
+        auto w = TestSupport::makeWindow();
+        w->navigator().GoToPage(13);
+        auto *container = w->findChild<QStackedWidget *>("PageControl1");
+        auto *left = w->findChild<QFrame *>("Panel26");
+        auto *right = w->findChild<QFrame *>("Panel7");
+        QCOMPARE(container->geometry(), QRect(88, 56, 921, 2800));
+        QCOMPARE(right->geometry(), QRect(938, 56, 87, 2800));
+        QCOMPARE(left->geometry(), QRect(32, 52, 60, 2800));
+        QWidget *client = container->parentWidget();
+        QCOMPARE(client->childAt(QPoint(1000, 400)), right);   // right 71 px of the container
+        QCOMPARE(client->childAt(QPoint(90, 400)), left);     // left 4 px
+        QVERIFY(client->childAt(QPoint(500, 400)) != left && client->childAt(QPoint(500, 400)) != right);
+    }
+
+    void wheelMovesTenPixelsPerNotch()
+    {
+        auto w = TestSupport::makeWindow();
+        QWidget *page = w->page(36);
+        wheel(page, -120);
+        QCOMPARE(w->scrollPosition(), 10);
+        wheel(page, 120);
+        QCOMPARE(w->scrollPosition(), 0);
+        wheel(page, 120);
+        QCOMPARE(w->scrollPosition(), 0);
+        wheel(page, -240);              // two notches in one event
+        QCOMPARE(w->scrollPosition(), 20);
+        for (int i = 0; i < 4; ++i)     // a fine-grained wheel: four events make one notch
+            wheel(page, -30);
+        QCOMPARE(w->scrollPosition(), 30);
+        wheel(page, -60);
+        QCOMPARE(w->scrollPosition(), 30);
+        wheel(page, 60);                // turning back drops the half notch
+        QCOMPARE(w->scrollPosition(), 30);
+    }
+
+    void manyNotchesStopAtTheBottomOfTheLayout()
+    {
+        auto w = TestSupport::makeWindow();
+        w->navigator().GoToPage(8);
+        for (int i = 0; i < 700; ++i)
+            wheel(w->page(8), -120);
+        const int visible = w->findChild<QScrollArea *>()->viewport()->height();
+        QCOMPARE(w->scrollPosition(), 56 + 5400 - visible);
+        TestSupport::trigger(*w, "N1");
+        QCOMPARE(w->scrollPosition(), 0);
+        QCOMPARE(w->scrollMaximum(), 1056 - visible);
+    }
+
+    void positionIsClampedWhenTheWindowGrows()
+    {
+        auto w = TestSupport::makeWindow();
+        for (int i = 0; i < 100; ++i)
+            wheel(w->page(36), -120);
+        const int before = w->scrollPosition();
+        QVERIFY(before > 0);
+        w->resize(w->width(), w->height() + 200);
+        QTest::qWait(10);
+        QVERIFY(w->scrollPosition() <= w->scrollMaximum());
+        QCOMPARE(w->scrollPosition(), before - 200);
+    }
+
+    void closedComboBoxNeverTakesTheWheel()
+    {
+        auto w = TestSupport::makeWindow();
+        w->navigator().GoToPage(8);
+        auto *combo = new QComboBox(w->page(8));
+        combo->addItems({"0", "1", "2", "3"});
+        combo->setCurrentIndex(1);
+        combo->setGeometry(100, 200, 60, 24);
+        combo->show();
+        wheel(combo, -120);
+        wheel(combo, -120);
+        QCOMPARE(combo->currentIndex(), 1);
+        QCOMPARE(w->scrollPosition(), 20);
+        wheel(combo, 120);
+        QCOMPARE(combo->currentIndex(), 1);
+        QCOMPARE(w->scrollPosition(), 10);
+    }
+
+    void scrollingTextBoxScrollsItselfThenPassesTheWheelOn()
+    {
+        auto w = TestSupport::makeWindow();
+        w->navigator().GoToPage(25);
+        auto *box = new QPlainTextEdit(w->page(25));
+        QStringList lines;
+        for (int i = 0; i < 60; ++i)
+            lines << QStringLiteral("line %1").arg(i);
+        box->setPlainText(lines.join('\n'));
+        box->setGeometry(40, 100, 400, 200);
+        box->show();
+        QScrollBar *own = box->verticalScrollBar();
+        QVERIFY(own->maximum() > 0);
+        wheel(box->viewport(), -120);
+        QVERIFY(own->value() > 0);
+        QCOMPARE(w->scrollPosition(), 0);
+        for (int i = 0; i < 100 && own->value() < own->maximum(); ++i)
+            wheel(box->viewport(), -120);
+        QCOMPARE(own->value(), own->maximum());
+        wheel(box->viewport(), -120);
+        QCOMPARE(w->scrollPosition(), 10);
+    }
+
+    void pagesNotShownYetAreBuiltWhileIdle()
+    {
+        auto w = TestSupport::makeWindow();
+        QVERIFY(!w->allPagesBuilt());          // start-up built the cover alone
+        QTRY_VERIFY(w->allPagesBuilt());
+        // Every page got its content once: no page holds two copies of its heading or links.
+        QCOMPARE(w->page(38)->findChildren<QWidget *>("Label479").size(), 1);
+        QCOMPARE(w->page(1)->findChildren<QWidget *>("rdgp1_1").size(), 1);
+    }
+
+    void closingTheWindowEndsTheProgram()
+    {
+        auto w = TestSupport::makeWindow();
+        QVERIFY(qApp->quitOnLastWindowClosed());
+        w->CloseMainWindow();
+        QVERIFY(!w->isVisible());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,175 @@
+// Picture decoding, the skin archive and the built-in text files: bad input never crashes and
+// never passes for good input.
+#include "book/texts.h"
+#include "ui/platform/jpeg.h"
+#include "ui/skin/skin.h"
+#include "ui/skin/skinarchive.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QBuffer>
+#include <QTest>
+
+#include <cstdio>
+extern "C" {
+#include <jpeglib.h>
+}
+
+namespace {
+
+// A real JPEG made with libjpeg's encoder: left half red, right half blue.
+QByteArray makeJpeg(int width, int height)
+{
+    jpeg_compress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char *buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = static_cast<JDIMENSION>(width);
+    info.image_height = static_cast<JDIMENSION>(height);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 95, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<unsigned char> row(static_cast<size_t>(width) * 3);
+    for (int x = 0; x < width; ++x) {
+        const bool left = x < width / 2;
+        row[x * 3] = left ? 220 : 20;
+        row[x * 3 + 1] = 20;
+        row[x * 3 + 2] = left ? 20 : 220;
+    }
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW r = row.data();
+        jpeg_write_scanlines(&info, &r, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    QByteArray out(reinterpret_cast<const char *>(buffer), static_cast<qsizetype>(size));
+    std::free(buffer);
+    return out;
+}
+
+QByteArray pngBytes()
+{
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::darkYellow);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+} // namespace
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+private slots:
+    void decodesAGoodJpeg()
+    {
+        const QImage image = decodeJpeg(makeJpeg(64, 40));
+        QCOMPARE(image.size(), QSize(64, 40));
+        const QColor left = image.pixelColor(8, 20), right = image.pixelColor(56, 20);
+        QVERIFY(left.red() > 180 && left.blue() < 60);
+        QVERIFY(right.blue() > 180 && right.red() < 60);
+    }
+
+    void badJpegDataGivesANullImage_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        const QByteArray good = makeJpeg(64, 40);
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("garbage") << QByteArray(2000, '\x5a');
+        QTest::newRow("png signature") << QByteArray("\x89PNG\r\n\x1a\n", 8);
+        QTest::newRow("start marker only") << good.left(2);
+        QTest::newRow("header only") << good.left(200);
+        QTest::newRow("truncated half") << good.left(good.size() / 2);
+        QTest::newRow("last bytes missing") << good.left(good.size() - 10);
+        QByteArray scrambled = good;
+        for (qsizetype i = 300; i < scrambled.size() - 2; i += 7)
+            scrambled[i] = '\xff';
+        QTest::newRow("scrambled scan data") << scrambled;
+    }
+    void badJpegDataGivesANullImage()
+    {
+        QFETCH(QByteArray, data);
+        QVERIFY(decodeJpeg(data).isNull());
+    }
+
+    void skinArchiveRoundTrips()
+    {
+        SkinArchive::Files files{{"wood.qss", "QPushButton { color: red; }"},
+                                 {"frame.png", QByteArray(5000, '\x01')},
+                                 {"empty", QByteArray()}};
+        const auto back = SkinArchive::unpack(SkinArchive::pack(files));
+        QVERIFY(back.has_value());
+        QCOMPARE(*back, files);
+    }
+
+    void corruptSkinArchivesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("archive");
+        QTest::addColumn<bool>("unpacks");     // a sound archive whose contents are not a skin
+        const QByteArray good = SkinArchive::pack({{"wood.qss", QByteArray(3000, 'a')}, {"frame.png", "xyz"}});
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("wrong magic") << QByteArray("NOTASKIN").append(good.mid(8)) << false;
+        QTest::newRow("truncated") << good.left(good.size() - 5) << false;
+        QTest::newRow("magic only") << good.left(8) << false;
+        QByteArray flipped = good;
+        flipped[flipped.size() / 2] = char(flipped[flipped.size() / 2] ^ 0x55);
+        QTest::newRow("flipped byte") << flipped << false;
+        QByteArray wrongSize = good;
+        wrongSize[8] = char(wrongSize[8] + 1);
+        QTest::newRow("declared size off by one") << wrongSize << false;
+        QByteArray huge = good;
+        huge[11] = '\x7f';
+        QTest::newRow("absurd size") << huge << false;
+        QTest::newRow("no palette") << SkinArchive::pack({{"wood.qss", "QPushButton {}"}, {"frame.png", pngBytes()}}) << true;
+        QTest::newRow("bad colour") << SkinArchive::pack({{"wood.qss", "QPushButton {}"}, {"frame.png", pngBytes()},
+                                                          {"wood.palette", "Window = #12zz45"}}) << true;
+    }
+    void corruptSkinArchivesAreRefused()
+    {
+        QFETCH(QByteArray, archive);
+        QFETCH(bool, unpacks);
+        QCOMPARE(SkinArchive::unpack(archive).has_value(), unpacks);
+        const QPalette before = qApp->palette();
+        QVERIFY(!Skin::apply(*qApp, archive));
+        QCOMPARE(qApp->palette(), before);
+        QVERIFY(!Skin::isApplied());
+    }
+
+    // Run last: it changes the application's look.
+    void builtInSkinApplies()
+    {
+        const QColor standardWindow = qApp->palette().color(QPalette::Window);
+        QVERIFY(Skin::applyBuiltIn(*qApp));
+        QVERIFY(Skin::isApplied());
+        QVERIFY(qApp->palette().color(QPalette::Window) != standardWindow);
+        QWidget page;
+        auto *button = new QPushButton("OK", &page);
+        auto *label = new QLabel("text", &page);
+        page.ensurePolished();
+        QVERIFY(button->styleSheet().contains("QPushButton"));
+        QVERIFY(label->styleSheet().isEmpty());   // labels keep their palette colours
+    }
+
+    void textEntries()
+    {
+        const auto entries = TextData::parse(QStringLiteral(
+            "ignored before the first key\n@@ a\n\n  \nfirst\n\nsecond\n\n@@ b.opts\r\nA、x\r\nB、y\n@@ empty\n@@ last\nend"));
+        QCOMPARE(entries.size(), 4);
+        QCOMPARE(entries.value("a"), QStringLiteral("first\n\nsecond"));
+        QCOMPARE(entries.value("b.opts"), QString::fromUtf8("A、x\nB、y"));
+        QCOMPARE(entries.value("empty"), QString());
+        QCOMPARE(entries.value("last"), QStringLiteral("end"));
+        QVERIFY(TextData::file(":/no/such/file.txt").isEmpty());
+    }
+};
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"
