@@ -1,6 +1,6 @@
 #include "book/linkactions.h"
 
-void TLinkActions::follow(int row) const
+void LinkActions::follow(int row) const
 {
     if (row < 0 || row >= TLinkTable::rows().size())
         return;

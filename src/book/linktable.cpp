@@ -4,8 +4,8 @@
 
 namespace {
 
-using C = TLinkColor;
-using R = TLinkRole;
+using C = LinkColor;
+using R = LinkRole;
 using S = TWebSite;
 
 // The publisher is fictional: its hosts live under the reserved .example domain.
@@ -128,14 +128,14 @@ const RelatedGroup kWorkplace = {{
     {"职场之道：职场新人的2个误区和5种能力!", "/zhichang/2010/0906/379.html"},
 }};
 
-const RelatedGroup *groupLinks(TLinkGroup group)
+const RelatedGroup *groupLinks(LinkGroup group)
 {
     switch (group) {
-    case TLinkGroup::CareerPlanning: return &kCareerPlanning;
-    case TLinkGroup::MiniTests: return &kMiniTests;
-    case TLinkGroup::Interview: return &kInterview;
-    case TLinkGroup::Resume: return &kResume;
-    case TLinkGroup::Workplace: return &kWorkplace;
+    case LinkGroup::CareerPlanning: return &kCareerPlanning;
+    case LinkGroup::MiniTests: return &kMiniTests;
+    case LinkGroup::Interview: return &kInterview;
+    case LinkGroup::Resume: return &kResume;
+    case LinkGroup::Workplace: return &kWorkplace;
     default: return nullptr;
     }
 }
@@ -175,7 +175,7 @@ bool brandOpensArticleSite(PageId page)
 
 const struct {
     const char *caption;
-    TLinkColor color;
+    LinkColor color;
     bool bold;
     TWebSite site;
     const char *path;
@@ -206,7 +206,7 @@ QString utf8(const char *s)
     return QString::fromUtf8(s);
 }
 
-TLinkEntry entry(PageId page, const QString &name, const QString &caption, TLinkKind kind, TLinkRole role)
+TLinkEntry entry(PageId page, const QString &name, const QString &caption, TLinkKind kind, LinkRole role)
 {
     TLinkEntry e;
     e.page = page;
@@ -217,7 +217,7 @@ TLinkEntry entry(PageId page, const QString &name, const QString &caption, TLink
     return e;
 }
 
-TLinkEntry pageLink(PageId page, const QString &name, const QString &caption, PageId target, TLinkRole role)
+TLinkEntry pageLink(PageId page, const QString &name, const QString &caption, PageId target, LinkRole role)
 {
     TLinkEntry e = entry(page, name, caption, TLinkKind::PageLink, role);
     e.target = target;
@@ -225,7 +225,7 @@ TLinkEntry pageLink(PageId page, const QString &name, const QString &caption, Pa
 }
 
 TLinkEntry webLink(PageId page, const QString &name, const QString &caption, TWebSite site, const char *path,
-                   TLinkRole role)
+                   LinkRole role)
 {
     TLinkEntry e = entry(page, name, caption, TLinkKind::WebLink, role);
     e.site = site;
@@ -377,12 +377,12 @@ int TLinkTable::footerIndex(PageId page, const QString &caption)
 {
     const QVector<TLinkEntry> &all = rows();
     for (int i = 0; i < all.size(); ++i)
-        if (all[i].page == page && all[i].role == TLinkRole::Footer && all[i].caption == caption)
+        if (all[i].page == page && all[i].role == LinkRole::Footer && all[i].caption == caption)
             return i;
     return -1;
 }
 
-QVector<int> TLinkTable::rowsOn(PageId page, TLinkRole role)
+QVector<int> TLinkTable::rowsOn(PageId page, LinkRole role)
 {
     QVector<int> found;
     const QVector<TLinkEntry> &all = rows();
@@ -405,7 +405,7 @@ QString TLinkTable::address(const TLinkEntry &link)
     return QStringLiteral("http://") + host(link.site) + link.path;
 }
 
-QColor TLinkTable::color(TLinkColor color)
+QColor TLinkTable::color(LinkColor color)
 {
     switch (color) {
     case C::WindowText: return {};

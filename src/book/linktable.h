@@ -15,10 +15,10 @@ enum class TLinkKind { PageLink, WebLink, ExitLink };
 // The publisher's three sites; their host names live in one table in linktable.cpp.
 enum class TWebSite { MainSite, ArticleSite, ForumSite };
 
-enum class TLinkColor { WindowText, Black, Red, Maroon, Fuchsia };
+enum class LinkColor { WindowText, Black, Red, Maroon, Fuchsia };
 
 // Which block of its page a link belongs to; the page layout places each block as a whole.
-enum class TLinkRole {
+enum class LinkRole {
     SectionHeading,   // the four section lines of the contents page
     TopicEntry,       // the numbered entries of the contents and section pages
     RelatedLink,      // the five links of a related-links panel
@@ -38,14 +38,14 @@ struct TLinkEntry {
     PageId target = kNoPage;            // PageLink
     TWebSite site = TWebSite::MainSite; // WebLink
     QString path;                       // WebLink; empty means the bare host, "/" keeps its slash
-    TLinkColor color = TLinkColor::WindowText;   // pictures and the panel have no colour of their own
+    LinkColor color = LinkColor::WindowText;   // pictures and the panel have no colour of their own
     bool bold = false;
     bool underlined = false;            // at rest
     bool hover = false;
-    TLinkRole role = TLinkRole::TopicEntry;
+    LinkRole role = LinkRole::TopicEntry;
 
-    bool isPicture() const { return role == TLinkRole::Picture; }
-    bool isPanel() const { return role == TLinkRole::Panel; }
+    bool isPicture() const { return role == LinkRole::Picture; }
+    bool isPanel() const { return role == LinkRole::Panel; }
 };
 
 class TLinkTable {
@@ -58,11 +58,11 @@ public:
     // Row index of the footer link with this caption on `page`; -1 when there is none.
     static int footerIndex(PageId page, const QString &caption);
     // The rows of one block of a page, in table order.
-    static QVector<int> rowsOn(PageId page, TLinkRole role);
+    static QVector<int> rowsOn(PageId page, LinkRole role);
 
     static QString host(TWebSite site);
     // "http://" + host + path.
     static QString address(const TLinkEntry &link);
     // Invalid for the window-text colour: such links keep the colour their page gives them.
-    static QColor color(TLinkColor color);
+    static QColor color(LinkColor color);
 };

@@ -5,7 +5,7 @@
 namespace {
 
 using K = TPageKind;
-using G = TLinkGroup;
+using G = LinkGroup;
 constexpr unsigned kFooterAll = FooterPrevious | FooterContents | FooterNext;
 
 // In container order: TabSheet1 is at position 0.

@@ -18,9 +18,9 @@ constexpr PageId kNoPage = 0;
 enum class TPageKind { Cover, Preface, Contents, SectionIntro, Questionnaire, Article, Advert };
 
 // Topic group of the related-links panel at a page's foot.
-enum class TLinkGroup { None, CareerPlanning, MiniTests, Interview, Resume, Workplace, AdvertBlock, BrandOnly };
+enum class LinkGroup { None, CareerPlanning, MiniTests, Interview, Resume, Workplace, AdvertBlock, BrandOnly };
 
-enum TFooterLink : unsigned {
+enum FooterLink : unsigned {
     FooterNone = 0,
     FooterPrevious = 1,   // "上一页"
     FooterContents = 2,   // "目录页"
@@ -36,8 +36,8 @@ struct TPageEntry {
     const char *subHeading;   // second heading line or a later heading; may be empty
     int layoutHeight;
     bool hasQuestionnaire;
-    TLinkGroup related;
-    unsigned footer;          // TFooterLink flags
+    LinkGroup related;
+    unsigned footer;          // FooterLink flags
 
     int position() const { return id - 1; }
     QString name() const { return pageName(id); }

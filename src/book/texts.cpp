@@ -58,3 +58,12 @@ QString TextData::text(const QString &resourcePath, const QString &key)
 {
     return file(resourcePath).value(key);
 }
+
+QStringList TextData::lines(const QString &text)
+{
+    QStringList result = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (QString &line : result)
+        line = line.trimmed();
+    result.removeAll(QString());
+    return result;
+}

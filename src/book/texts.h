@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 // Built-in texts are kept in resource files of entries:
 //   a line "@@ key" starts an entry; its text is every following line up to the next "@@ " line,
@@ -15,5 +16,8 @@ const QHash<QString, QString> &file(const QString &resourcePath);
 
 // One entry of a built-in file; empty when it is missing.
 QString text(const QString &resourcePath, const QString &key);
+
+// An entry's lines without their surrounding blanks, empty lines left out (option labels).
+QStringList lines(const QString &text);
 
 } // namespace TextData

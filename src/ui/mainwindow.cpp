@@ -144,8 +144,8 @@ void TForm2::ensureBuilt(PageId id)
     QWidget *page = m_pages.at(id - 1);
     PageBuilder::build(page, ReadingPages::content(id));
     m_questionnaires[id] = Questionnaires::build(id, page);
-    for (TLinkLabel *link : page->findChildren<TLinkLabel *>())
-        connect(link, &TLinkLabel::clicked, this, [this, link] { m_links.follow(link->link()); });
+    for (LinkLabel *link : page->findChildren<LinkLabel *>())
+        connect(link, &LinkLabel::clicked, this, [this, link] { m_links.follow(link->link()); });
 }
 
 // Done while idle: a page painted once off screen (polished, laid out, its glyphs cached) shows

@@ -57,7 +57,7 @@ private:
     bool handleWheel(QWidget *target, class QWheelEvent *event);
 
     TNavigator m_navigator;
-    TLinkActions m_links;
+    LinkActions m_links;
     QScrollArea *m_scrollArea = nullptr;
     QWidget *m_client = nullptr;
     QStackedWidget *m_pageControl = nullptr;

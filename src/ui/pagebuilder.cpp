@@ -92,7 +92,7 @@ QWidget *makePanel(QWidget *page, const TContentBlock &)
 QWidget *makeLink(QWidget *page, const TContentBlock &b)
 {
     const TLinkEntry &entry = TLinkTable::row(b.link);
-    auto *link = new TLinkLabel(b.link, page);
+    auto *link = new LinkLabel(b.link, page);
     if (entry.isPanel()) {
         dressAsPanel(link);
     } else if (entry.isPicture()) {
@@ -109,7 +109,7 @@ QWidget *makeLink(QWidget *page, const TContentBlock &b)
 
 } // namespace
 
-QFont PageBuilder::fontOf(const TFontSpec &look)
+QFont PageBuilder::fontOf(const FontSpec &look)
 {
     QFont font(QString::fromUtf8(look.face));
     font.setPixelSize(look.pixelSize);
@@ -163,32 +163,32 @@ QWidget *PageBuilder::buildBlock(QWidget *page, const TContentBlock &block)
 {
     QWidget *w = nullptr;
     switch (block.kind) {
-    case TBlockKind::Picture:
+    case BlockKind::Picture:
         w = makePicture(page, block);
         break;
-    case TBlockKind::Label:
-    case TBlockKind::Rule:
+    case BlockKind::Label:
+    case BlockKind::Rule:
         w = makeLabel(page, block);
         break;
-    case TBlockKind::TextBox:
+    case BlockKind::TextBox:
         w = makeTextBox(page, block);
         break;
-    case TBlockKind::Link:
+    case BlockKind::Link:
         w = makeLink(page, block);
         break;
-    case TBlockKind::Panel:
+    case BlockKind::Panel:
         w = makePanel(page, block);
         break;
     }
-    if (block.kind != TBlockKind::Picture && block.kind != TBlockKind::Link && block.kind != TBlockKind::Panel)
+    if (block.kind != BlockKind::Picture && block.kind != BlockKind::Link && block.kind != BlockKind::Panel)
         w->setFont(fontOf(block.font));
     if (!block.name.isEmpty())
         w->setObjectName(block.name);
     QRect place = block.place;
-    if (block.flow == TFlow::FitText || block.flow == TFlow::RunOn)
+    if (block.flow == Flow::FitText || block.flow == Flow::RunOn)
         place.setWidth(qMin(place.width(), w->sizeHint().width()));
     w->setGeometry(place);
-    if (block.kind == TBlockKind::TextBox && place.height() <= 0)
+    if (block.kind == BlockKind::TextBox && place.height() <= 0)
         w->resize(place.width(), fittedHeight(static_cast<QPlainTextEdit *>(w)));
     return w;
 }
@@ -199,10 +199,10 @@ QVector<QWidget *> PageBuilder::build(QWidget *page, const TPageContent &content
     widgets.reserve(content.blocks.size());
     for (const TContentBlock &block : content.blocks) {
         QWidget *w = buildBlock(page, block);
-        if (block.flow == TFlow::RunOn && !widgets.isEmpty()) {
+        if (block.flow == Flow::RunOn && !widgets.isEmpty()) {
             const QRect before = widgets.last()->geometry();
             w->move(before.right() + 1, before.top());
-        } else if (block.flow == TFlow::Below && !widgets.isEmpty()) {
+        } else if (block.flow == Flow::Below && !widgets.isEmpty()) {
             w->move(w->x(), widgets.last()->geometry().bottom() + 1 + block.place.top());
         }
         widgets.append(w);

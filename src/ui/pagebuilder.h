@@ -10,7 +10,7 @@ class QWidget;
 // Turns content blocks into the widgets of a page.
 namespace PageBuilder {
 
-QFont fontOf(const TFontSpec &look);
+QFont fontOf(const FontSpec &look);
 
 // Adds the blocks' widgets to the page, in block order; returns the widget of each block.
 QVector<QWidget *> build(QWidget *page, const TPageContent &content);

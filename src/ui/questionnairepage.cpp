@@ -18,18 +18,13 @@ constexpr int kRowHeight = 26;
 constexpr int kQuestionGap = 8;
 } // namespace
 
-QuestionnairePage::QuestionnairePage(QWidget *page, std::unique_ptr<TQuestionnaire> model, int top)
-    : QObject(page), m_page(page), m_test(std::move(model)), m_questions(static_cast<TQuestionnaire *>(m_test.get())),
+QuestionnairePage::QuestionnairePage(QWidget *page, std::unique_ptr<IPageTest> test, int top)
+    : QObject(page), m_page(page), m_test(std::move(test)), m_questions(dynamic_cast<TQuestionnaire *>(m_test.get())),
       m_y(top)
 {
 }
 
-QuestionnairePage::QuestionnairePage(QWidget *page, std::unique_ptr<IPageTest> test, int top)
-    : QObject(page), m_page(page), m_test(std::move(test)), m_y(top)
-{
-}
-
-void QuestionnairePage::text(const QString &text, const TFontSpec &font, Qt::Alignment align, const QString &name,
+void QuestionnairePage::text(const QString &text, const FontSpec &font, Qt::Alignment align, const QString &name,
                              int left, int width)
 {
     const QFontMetrics metrics(PageBuilder::fontOf(font));
@@ -46,11 +41,11 @@ QString QuestionnairePage::questionCaption(int number) const
     return QString::number(q.Number) + QLatin1Char('.') + q.prompt;
 }
 
-ChoiceGroup *QuestionnairePage::makeGroup(int number, Prompt prompt, const std::function<QString(int)> &groupName,
+ChoiceGroup *QuestionnairePage::makeGroup(int number, Quiz::PromptStyle prompt, const std::function<QString(int)> &groupName,
                                           int left, int width)
 {
     const TChoiceQuestion &q = m_questions->question(number);
-    auto *group = new ChoiceGroup(prompt == Prompt::Caption ? questionCaption(number) : QString(), q.options,
+    auto *group = new ChoiceGroup(prompt == Quiz::PromptStyle::Caption ? questionCaption(number) : QString(), q.options,
                                   q.columns, m_page);
     group->setObjectName(groupName(number));
     group->setFont(PageBuilder::fontOf(QuestionnaireFonts::question()));
@@ -60,11 +55,11 @@ ChoiceGroup *QuestionnairePage::makeGroup(int number, Prompt prompt, const std::
     return group;
 }
 
-void QuestionnairePage::questions(int first, int last, Prompt prompt, const std::function<QString(int)> &groupName,
+void QuestionnairePage::questions(int first, int last, Quiz::PromptStyle prompt, const std::function<QString(int)> &groupName,
                                   int left, int width)
 {
     for (int k = first; k <= last; ++k) {
-        if (prompt == Prompt::Beside) {
+        if (prompt == Quiz::PromptStyle::Beside) {
             // The prompt takes the left of the row; the options share the right-hand third.
             const int optionsWidth = width / 3;
             PageBuilder::buildBlock(m_page, Blocks::label(questionCaption(k), QRect(left, m_y, width - optionsWidth, 30),
@@ -74,7 +69,7 @@ void QuestionnairePage::questions(int first, int last, Prompt prompt, const std:
             m_y += 30 + 4;
             continue;
         }
-        if (prompt == Prompt::LabelAbove) {
+        if (prompt == Quiz::PromptStyle::LabelAbove) {
             const QString caption = questionCaption(k);
             PageBuilder::buildBlock(m_page, Blocks::label(caption, QRect(left, m_y, width, 22),
                                                           QuestionnaireFonts::question()));
@@ -89,15 +84,15 @@ void QuestionnairePage::questionPairs(const QVector<QPair<int, int>> &rows, cons
 {
     const int half = (kColumnWidth - 20) / 2;
     for (const auto &[leftQuestion, rightQuestion] : rows) {
-        ChoiceGroup *a = makeGroup(leftQuestion, Prompt::Caption, groupName, kColumnLeft, half);
-        ChoiceGroup *b = makeGroup(rightQuestion, Prompt::Caption, groupName, kColumnLeft + half + 20, half);
+        ChoiceGroup *a = makeGroup(leftQuestion, Quiz::PromptStyle::Caption, groupName, kColumnLeft, half);
+        ChoiceGroup *b = makeGroup(rightQuestion, Quiz::PromptStyle::Caption, groupName, kColumnLeft + half + 20, half);
         m_y += qMax(a->height(), b->height()) + kQuestionGap;
     }
 }
 
 QPushButton *QuestionnairePage::finishButton(const QString &name, const QString &caption)
 {
-    auto *button = new QPushButton(caption, m_page);
+    auto *button = new QPushButton(caption.isEmpty() ? Quiz::commonText(QStringLiteral("finish")) : caption, m_page);
     button->setObjectName(name);
     button->setFont(PageBuilder::fontOf(QuestionnaireFonts::heading()));
     button->setGeometry(kColumnLeft + kColumnWidth / 2 - 60, m_y, 120, 32);
@@ -107,7 +102,7 @@ QPushButton *QuestionnairePage::finishButton(const QString &name, const QString 
 }
 
 void QuestionnairePage::scoreBlock(const QString &button, const QString &fieldLabel, const QString &field,
-                                   bool fieldReadOnly, const QString &box, int boxHeight, const TFontSpec &boxFont)
+                                   bool fieldReadOnly, const QString &box, int boxHeight, const FontSpec &boxFont)
 {
     gap(6);
     finishButton(button);
@@ -117,7 +112,7 @@ void QuestionnairePage::scoreBlock(const QString &button, const QString &fieldLa
 
 void QuestionnairePage::field(const QString &label, const QString &name, bool readOnly, bool bold, int fieldWidth)
 {
-    const TFontSpec font = QuestionnaireFonts::heading();
+    const FontSpec font = QuestionnaireFonts::heading();
     const int labelWidth = QFontMetrics(PageBuilder::fontOf(font)).horizontalAdvance(label) + 8;
     PageBuilder::buildBlock(m_page, Blocks::label(label, QRect(kColumnLeft, m_y, labelWidth, kRowHeight), font,
                                                   Qt::AlignLeft | Qt::AlignVCenter));
@@ -132,7 +127,7 @@ void QuestionnairePage::field(const QString &label, const QString &name, bool re
 
 void QuestionnairePage::countLine(const QString &label, const QString &labelName, const QString &name)
 {
-    const TFontSpec font = QuestionnaireFonts::heading();
+    const FontSpec font = QuestionnaireFonts::heading();
     const int labelWidth = QFontMetrics(PageBuilder::fontOf(font)).horizontalAdvance(label) + 6;
     PageBuilder::buildBlock(m_page, Blocks::label(label, QRect(kColumnLeft, m_y, labelWidth, kRowHeight), font,
                                                   Qt::AlignLeft | Qt::AlignVCenter, labelName));
@@ -143,7 +138,7 @@ void QuestionnairePage::countLine(const QString &label, const QString &labelName
     m_y += kRowHeight + 8;
 }
 
-QPlainTextEdit *QuestionnairePage::resultBox(const QString &name, int height, const TFontSpec &font)
+QPlainTextEdit *QuestionnairePage::resultBox(const QString &name, int height, const FontSpec &font)
 {
     auto *box = new QPlainTextEdit(m_page);
     box->setObjectName(name);
@@ -159,7 +154,7 @@ QPlainTextEdit *QuestionnairePage::resultBox(const QString &name, int height, co
     return box;
 }
 
-QPlainTextEdit *QuestionnairePage::textBox(const QString &name, const QString &text, const TFontSpec &font, int height,
+QPlainTextEdit *QuestionnairePage::textBox(const QString &name, const QString &text, const FontSpec &font, int height,
                                            int left, int width)
 {
     TContentBlock block = Blocks::textBox(text, QRect(left, m_y, width, qMax(height, 20)), font, name);

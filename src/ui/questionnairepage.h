@@ -2,6 +2,7 @@
 
 #include "book/layout/blocks.h"
 #include "book/quiz/questionnaire.h"
+#include "book/quiz/records.h"
 
 #include <QHash>
 #include <QObject>
@@ -19,7 +20,7 @@ class QWidget;
 class QuestionnairePage : public QObject, public IQuestionnaireView {
     Q_OBJECT
 public:
-    QuestionnairePage(QWidget *page, std::unique_ptr<TQuestionnaire> model, int top);
+    // `test` is a choice-question model (TQuestionnaire) or a test of its own kind.
     QuestionnairePage(QWidget *page, std::unique_ptr<IPageTest> test, int top);
 
     // The choice questions, for pages that have them.
@@ -29,27 +30,25 @@ public:
     int y() const { return m_y; }
 
     // ---- layout steps ----
-    // Caption: the prompt heads the group; LabelAbove: a separate label above a captionless group;
-    // Beside: the prompt on the left of the group's one row of options.
-    enum class Prompt { Caption, LabelAbove, Beside };
-    void text(const QString &text, const TFontSpec &font, Qt::Alignment align = Qt::AlignLeft,
+    void text(const QString &text, const FontSpec &font, Qt::Alignment align = Qt::AlignLeft,
               const QString &name = {}, int left = PageGeometry::kColumnLeft, int width = PageGeometry::kColumnWidth);
     // Questions first..last; group names from `groupName(number)`.
-    void questions(int first, int last, Prompt prompt, const std::function<QString(int)> &groupName,
+    void questions(int first, int last, Quiz::PromptStyle prompt, const std::function<QString(int)> &groupName,
                    int left = PageGeometry::kColumnLeft, int width = PageGeometry::kColumnWidth);
     // Places questions in two columns of a row each (used by the word-pair part of one test).
     void questionPairs(const QVector<QPair<int, int>> &rows, const std::function<QString(int)> &groupName);
-    QPushButton *finishButton(const QString &name, const QString &caption = QStringLiteral("完成"));
+    // The button that runs Finish; without a caption, the shared "完成".
+    QPushButton *finishButton(const QString &name, const QString &caption = {});
     // The foot of a scored questionnaire: the "完成" button, the score field after its label and
     // the result box below.
     void scoreBlock(const QString &button, const QString &fieldLabel, const QString &field, bool fieldReadOnly,
-                    const QString &box, int boxHeight, const TFontSpec &boxFont);
+                    const QString &box, int boxHeight, const FontSpec &boxFont);
     // A label and a one-line field on one row.
     void field(const QString &label, const QString &name, bool readOnly, bool bold = true, int fieldWidth = 160);
-    QPlainTextEdit *resultBox(const QString &name, int height, const TFontSpec &font);
+    QPlainTextEdit *resultBox(const QString &name, int height, const FontSpec &font);
     // A borderless read-only text box in the page's colour, as tall as its text (or `height`
     // with its own scroll bar).
-    QPlainTextEdit *textBox(const QString &name, const QString &text, const TFontSpec &font, int height = 0,
+    QPlainTextEdit *textBox(const QString &name, const QString &text, const FontSpec &font, int height = 0,
                             int left = PageGeometry::kColumnLeft, int width = PageGeometry::kColumnWidth);
     // Places one-line fields beside given lines of a text box, each level with its line.
     void fieldsOnLines(const QPlainTextEdit *box, const QVector<int> &lines, const QStringList &names, int left,
@@ -75,7 +74,7 @@ public:
     QString questionCaption(int number) const;
 
 private:
-    ChoiceGroup *makeGroup(int number, Prompt prompt, const std::function<QString(int)> &groupName, int left, int width);
+    ChoiceGroup *makeGroup(int number, Quiz::PromptStyle prompt, const std::function<QString(int)> &groupName, int left, int width);
 
     QWidget *m_page;
     std::unique_ptr<IPageTest> m_test;
@@ -88,9 +87,9 @@ private:
 
 // Fonts of the questionnaire pages.
 namespace QuestionnaireFonts {
-inline TFontSpec intro() { return {kFaceSans, 14, false, false, {}}; }
-inline TFontSpec introBold() { return {kFaceSans, 14, true, false, {}}; }
-inline TFontSpec question() { return {kFaceSans, 14, false, false, {}}; }
-inline TFontSpec heading() { return {kFaceSans, 15, true, false, {}}; }
-inline TFontSpec result() { return {kFaceSans, 15, false, false, {}}; }
+inline FontSpec intro() { return {kFaceSans, 14, false, false, {}}; }
+inline FontSpec introBold() { return {kFaceSans, 14, true, false, {}}; }
+inline FontSpec question() { return {kFaceSans, 14, false, false, {}}; }
+inline FontSpec heading() { return {kFaceSans, 15, true, false, {}}; }
+inline FontSpec result() { return {kFaceSans, 15, false, false, {}}; }
 } // namespace QuestionnaireFonts

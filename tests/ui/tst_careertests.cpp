@@ -3,7 +3,7 @@
 #include "ui/widgets/choicegroup.h"
 #include "book/quiz/drivingforce.h"
 #include "book/quiz/tallysheet.h"
-#include "ui/quizpages/units.h"
+#include "book/quiz/records.h"
 #include "recordingview.h"
 #include "testsupport.h"
 
@@ -15,6 +15,11 @@
 #include <QTest>
 
 namespace {
+
+std::unique_ptr<DrivingForceTest> drivingForce()
+{
+    return std::unique_ptr<DrivingForceTest>(static_cast<DrivingForceTest *>(Quiz::makeTest(*Quiz::recordFor(8)).release()));
+}
 
 QString u(const char *s)
 {
@@ -76,18 +81,19 @@ private slots:
     // ---- driving forces ----
     void scoreBoxesAreNamedByDriverAndOrdinal()
     {
-        TDrivingForceTest t;
+        auto owned = drivingForce();
+        DrivingForceTest &t = *owned;
         QCOMPARE(t.box(0).name, QStringLiteral("cmbA1"));
         QCOMPARE(t.box(1).name, QStringLiteral("cmbB1"));
         QCOMPARE(t.box(8).name, QStringLiteral("cmbI1"));
         QCOMPARE(t.box(9).name, QStringLiteral("cmbA2"));
         QMap<char, int> perDriver;
         QSet<QString> names;
-        for (int i = 0; i < TDrivingForceTest::kBoxes; ++i) {
+        for (int i = 0; i < DrivingForceTest::kBoxes; ++i) {
             ++perDriver[t.box(i).driver];
             names.insert(t.box(i).name);
-            QVERIFY(t.box(i).driver != t.box(TDrivingForceTest::partnerOf(i)).driver);
-            QVERIFY(!Units::drivingForceStatement(t.box(i).pair, t.box(i).first).isEmpty());
+            QVERIFY(t.box(i).driver != t.box(DrivingForceTest::partnerOf(i)).driver);
+            QVERIFY(!Quiz::recordFor(8)->text(QStringLiteral("p%1.%2").arg(t.box(i).pair).arg(t.box(i).first ? 1 : 2)).isEmpty());
         }
         QCOMPARE(names.size(), 72);
         QCOMPARE(perDriver.value('H'), 9);
@@ -98,7 +104,8 @@ private slots:
 
     void partnersTakeTheRestWithoutCascading()
     {
-        TDrivingForceTest t;
+        auto owned = drivingForce();
+        DrivingForceTest &t = *owned;
         RecordingView view;
         t.readerChanged(0, "3", view);
         QCOMPARE(t.text(1), QStringLiteral("0"));
@@ -132,7 +139,8 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, partner);
         QFETCH(int, value);
-        TDrivingForceTest t;
+        auto owned = drivingForce();
+        DrivingForceTest &t = *owned;
         RecordingView view;
         t.readerChanged(1, "2", view);                 // partner cmbA1 now shows 1
         view.errors.clear();
@@ -151,7 +159,8 @@ private slots:
 
     void totalsAppearOnceMostPairsAreAnswered()
     {
-        TDrivingForceTest t;
+        auto owned = drivingForce();
+        DrivingForceTest &t = *owned;
         RecordingView view;
         t.Finish(view);
         QCOMPARE(view.notices, QStringList{u("部分题目未被选中,请检查")});
@@ -185,7 +194,8 @@ private slots:
     {
         QFETCH(int, firstGets);
         QFETCH(QStringList, expected);
-        TDrivingForceTest t;
+        auto owned = drivingForce();
+        DrivingForceTest &t = *owned;
         RecordingView view;
         for (int pair = 0; pair < 36; ++pair)
             t.readerChanged(2 * pair, QString::number(firstGets), view);
@@ -197,7 +207,8 @@ private slots:
     {
         QRandomGenerator random(20261209);
         for (int round = 0; round < 20; ++round) {
-            TDrivingForceTest t;
+            auto owned = drivingForce();
+            DrivingForceTest &t = *owned;
             RecordingView view;
             for (int pair = 0; pair < 36; ++pair)
                 t.readerChanged(2 * pair + int(random.bounded(2)), QString::number(random.bounded(4)), view);
@@ -276,7 +287,7 @@ private slots:
     {
         QFETCH(QVector<int>, yes);
         QFETCH(QStringList, counts);
-        auto q = Units::orientationModel();
+        auto q = Quiz::makeQuestionnaire(*Quiz::recordFor(9));
         RecordingView view;
         q->Reset(view);
         for (int n = 1; n <= 60; ++n)
@@ -299,7 +310,7 @@ private slots:
     void orientationWantsEveryAnswer()
     {
         QFETCH(int, open);
-        auto q = Units::orientationModel();
+        auto q = Quiz::makeQuestionnaire(*Quiz::recordFor(9));
         RecordingView view;
         q->Reset(view);
         for (int n = 1; n <= 60; ++n)
@@ -313,14 +324,14 @@ private slots:
 
     void everyStatementAndOptionHasItsText()
     {
-        auto orientation = Units::orientationModel();
+        auto orientation = Quiz::makeQuestionnaire(*Quiz::recordFor(9));
         QSet<QString> prompts;
         for (const TChoiceQuestion &q : orientation->Questions) {
             QVERIFY(!q.prompt.trimmed().isEmpty());
             prompts.insert(q.prompt);
         }
         QCOMPARE(prompts.size(), 60);
-        auto aptitude = Units::aptitudeModel();
+        auto aptitude = Quiz::makeQuestionnaire(*Quiz::recordFor(10));
         for (const TChoiceQuestion &q : aptitude->Questions) {
             QCOMPARE(q.prompt.isEmpty(), q.Number > 15);   // the word pairs show only their numbers
             QCOMPARE(q.options.size(), 2);
@@ -333,7 +344,7 @@ private slots:
     {
         QRandomGenerator random(7);
         for (int round = 0; round < 30; ++round) {
-            auto q = Units::aptitudeModel();
+            auto q = Quiz::makeQuestionnaire(*Quiz::recordFor(10));
             RecordingView view;
             q->Reset(view);
             // Answer in a random order, changing some answers on the way.
@@ -374,7 +385,7 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, to);
         QFETCH(QVector<int>, delta);
-        auto q = Units::aptitudeModel();
+        auto q = Quiz::makeQuestionnaire(*Quiz::recordFor(10));
         RecordingView view;
         q->Reset(view);
         for (int k = 1; k <= 23; ++k)
@@ -391,7 +402,7 @@ private slots:
 
     void aptitudeMessagesAndReset()
     {
-        auto q = Units::aptitudeModel();
+        auto q = Quiz::makeQuestionnaire(*Quiz::recordFor(10));
         RecordingView view;
         q->Reset(view);
         q->Finish(view);

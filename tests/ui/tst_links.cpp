@@ -639,9 +639,9 @@ private slots:
         page.show();
         QCOMPARE(w->geometry(), QRect(10, 10, 745, 89));
         QVERIFY(handPointer(w));
-        auto *link = qobject_cast<TLinkLabel *>(w);
+        auto *link = qobject_cast<LinkLabel *>(w);
         QVERIFY(link);
-        QSignalSpy clicked(link, &TLinkLabel::clicked);
+        QSignalSpy clicked(link, &LinkLabel::clicked);
         QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(300, 40));
         QCOMPARE(clicked.size(), 1);
     }

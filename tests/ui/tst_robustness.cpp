@@ -66,7 +66,7 @@ private slots:
                     w->navigator().GoToPage(int(random.bounded(1, kPageCount + 1)));
                     break;
                 case 2:
-                    if (TLinkLabel *link = any<TLinkLabel>(page, random))
+                    if (LinkLabel *link = any<LinkLabel>(page, random))
                         if (TLinkTable::row(link->link()).kind != TLinkKind::ExitLink)
                             QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
                     break;

@@ -7,7 +7,7 @@ namespace Blocks {
 TContentBlock picture(const QString &resource, const QRect &place, const QString &name)
 {
     TContentBlock b;
-    b.kind = TBlockKind::Picture;
+    b.kind = BlockKind::Picture;
     b.text = resource;
     b.place = place;
     b.name = name;
@@ -16,7 +16,7 @@ TContentBlock picture(const QString &resource, const QRect &place, const QString
 
 namespace {
 
-TContentBlock textBlock(TBlockKind kind, const QString &text, const QRect &place, const TFontSpec &font,
+TContentBlock textBlock(BlockKind kind, const QString &text, const QRect &place, const FontSpec &font,
                         const QString &name)
 {
     TContentBlock b;
@@ -30,23 +30,23 @@ TContentBlock textBlock(TBlockKind kind, const QString &text, const QRect &place
 
 } // namespace
 
-TContentBlock label(const QString &text, const QRect &place, const TFontSpec &font, Qt::Alignment align,
+TContentBlock label(const QString &text, const QRect &place, const FontSpec &font, Qt::Alignment align,
                     const QString &name)
 {
-    TContentBlock b = textBlock(TBlockKind::Label, text, place, font, name);
+    TContentBlock b = textBlock(BlockKind::Label, text, place, font, name);
     b.align = align;
     return b;
 }
 
-TContentBlock textBox(const QString &text, const QRect &place, const TFontSpec &font, const QString &name)
+TContentBlock textBox(const QString &text, const QRect &place, const FontSpec &font, const QString &name)
 {
-    return textBlock(TBlockKind::TextBox, text, place, font, name);
+    return textBlock(BlockKind::TextBox, text, place, font, name);
 }
 
 TContentBlock rule(int top, char glyph)
 {
     TContentBlock b;
-    b.kind = TBlockKind::Rule;
+    b.kind = BlockKind::Rule;
     b.text = QString(glyph == '_' ? 118 : 140, QLatin1Char(glyph));
     b.place = QRect(PageGeometry::kColumnLeft, top, PageGeometry::kColumnWidth, 16);
     b.font.pixelSize = 13;
@@ -54,11 +54,11 @@ TContentBlock rule(int top, char glyph)
     return b;
 }
 
-TContentBlock link(int row, const QRect &place, const TFontSpec &font, const QString &picture)
+TContentBlock link(int row, const QRect &place, const FontSpec &font, const QString &picture)
 {
     const TLinkEntry &entry = TLinkTable::row(row);
     TContentBlock b;
-    b.kind = TBlockKind::Link;
+    b.kind = BlockKind::Link;
     b.link = row;
     b.place = place;
     b.name = entry.name;
@@ -67,14 +67,14 @@ TContentBlock link(int row, const QRect &place, const TFontSpec &font, const QSt
     b.font.bold = entry.bold;
     b.font.underline = entry.underlined;
     b.font.color = TLinkTable::color(entry.color);
-    b.flow = entry.isPicture() || entry.isPanel() ? TFlow::Placed : TFlow::FitText;
+    b.flow = entry.isPicture() || entry.isPanel() ? Flow::Placed : Flow::FitText;
     return b;
 }
 
 TContentBlock panel(const QRect &place)
 {
     TContentBlock b;
-    b.kind = TBlockKind::Panel;
+    b.kind = BlockKind::Panel;
     b.place = place;
     return b;
 }
@@ -89,7 +89,7 @@ TContentBlock heading(const QString &text, int top, int pixelSize)
     using namespace PageGeometry;
     const int left = kLogo.right() + 12;
     return label(text, QRect(left, top, kVisibleRight - 12 - left, pixelSize + 14),
-                 TFontSpec{kFaceSans, pixelSize, true, false, {}}, Qt::AlignHCenter | Qt::AlignVCenter);
+                 FontSpec{kFaceSans, pixelSize, true, false, {}}, Qt::AlignHCenter | Qt::AlignVCenter);
 }
 
 } // namespace Blocks

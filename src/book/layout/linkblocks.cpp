@@ -10,12 +10,12 @@ namespace {
 using Blocks::label;
 using Blocks::link;
 
-TFontSpec sans(int pixelSize, bool bold = false)
+FontSpec sans(int pixelSize, bool bold = false)
 {
     return {kFaceSans, pixelSize, bold, false, {}};
 }
 
-TFontSpec song(int pixelSize, bool bold = false)
+FontSpec song(int pixelSize, bool bold = false)
 {
     return {kFaceSong, pixelSize, bold, false, {}};
 }
@@ -46,32 +46,32 @@ int footTop(PageId page)
 // ---- the brand block ----
 void addBrand(QVector<TContentBlock> &blocks, PageId page, int top)
 {
-    const QVector<int> brand = TLinkTable::rowsOn(page, TLinkRole::BrandLink);
+    const QVector<int> brand = TLinkTable::rowsOn(page, LinkRole::BrandLink);
     if (brand.isEmpty())
         return;
     blocks << label(utf8("Norwell教育  专注大学生职业发展"), QRect(kRelatedLeft, top, 400, kLineHeight), sans(13, true));
     const int line = top + kBrandPitch;
     TContentBlock lead = label(utf8("了解详情请点击"), QRect(kRelatedLeft, line, 300, kLineHeight), sans(13));
-    lead.flow = TFlow::FitText;
+    lead.flow = Flow::FitText;
     TContentBlock site = link(brand.first(), QRect(0, line, 300, kLineHeight), sans(13));
-    site.flow = TFlow::RunOn;
+    site.flow = Flow::RunOn;
     // On the first career-planning article and the contents page the sentence has no full stop.
     const bool stop = page != 12 && page != kContentsPage;
     TContentBlock tail = label(utf8(stop ? "进行查询。" : "进行查询"), QRect(0, line, 300, kLineHeight), sans(13));
-    tail.flow = TFlow::RunOn;
+    tail.flow = Flow::RunOn;
     blocks << lead << site << tail;
 }
 
 // ---- related-links panel and footer ----
 void addRelatedPanel(QVector<TContentBlock> &blocks, PageId page)
 {
-    const QVector<int> related = TLinkTable::rowsOn(page, TLinkRole::RelatedLink);
+    const QVector<int> related = TLinkTable::rowsOn(page, LinkRole::RelatedLink);
     if (related.isEmpty())
         return;
     const int top = footTop(page);
     const QRect ground(kColumnLeft, top + kPanelTop, kColumnWidth, kPanelHeight);
     // Drawn first, so that its labels lie above it; on TabSheet1 the ground itself is a link.
-    const QVector<int> panel = TLinkTable::rowsOn(page, TLinkRole::Panel);
+    const QVector<int> panel = TLinkTable::rowsOn(page, LinkRole::Panel);
     blocks << (panel.isEmpty() ? Blocks::panel(ground) : link(panel.first(), ground));
     for (int i = 0; i < related.size(); ++i)
         blocks << link(related[i], QRect(kRelatedLeft, top + kRelatedTop + i * kRelatedPitch, 760, kLineHeight),
@@ -82,7 +82,7 @@ void addRelatedPanel(QVector<TContentBlock> &blocks, PageId page)
 void addFooter(QVector<TContentBlock> &blocks, PageId page)
 {
     const int top = footTop(page) + kFooterTop;
-    for (int row : TLinkTable::rowsOn(page, TLinkRole::Footer)) {
+    for (int row : TLinkTable::rowsOn(page, LinkRole::Footer)) {
         const QString caption = TLinkTable::row(row).caption;
         const int place = caption == utf8("上一页") ? 0 : caption == utf8("目录页") ? 1 : 2;
         blocks << link(row, QRect(kFooterLeft[place], top, 60, kLineHeight), sans(13));
@@ -106,10 +106,10 @@ const struct {
 
 struct ListStyle {
     int groupLeft;
-    TFontSpec groupFont;
+    FontSpec groupFont;
     int groupPitch;
     int entryIndent;      // entries stand this far right of their group label
-    TFontSpec entryFont;
+    FontSpec entryFont;
     int entryPitch;
     int groupGap;         // extra space before every group but the first
 };
@@ -140,8 +140,8 @@ int addSectionList(QVector<TContentBlock> &blocks, const ListStyle &style, int s
 
 void addContents(QVector<TContentBlock> &blocks)
 {
-    const QVector<int> sections = TLinkTable::rowsOn(kContentsPage, TLinkRole::SectionHeading);
-    const QVector<int> entries = TLinkTable::rowsOn(kContentsPage, TLinkRole::TopicEntry);
+    const QVector<int> sections = TLinkTable::rowsOn(kContentsPage, LinkRole::SectionHeading);
+    const QVector<int> entries = TLinkTable::rowsOn(kContentsPage, LinkRole::TopicEntry);
     const ListStyle style{100, song(16, true), 26, 30, song(16), 24, 0};
     int y = 80, next = 0;
     for (int s = 0; s < sections.size(); ++s) {
@@ -155,7 +155,7 @@ void addSectionPage(QVector<TContentBlock> &blocks, PageId page)
 {
     const ListStyle style{60, sans(13, true), 24, 30, sans(13), 22, 8};
     int next = 0;
-    addSectionList(blocks, style, page - 39, TLinkTable::rowsOn(page, TLinkRole::TopicEntry), next,
+    addSectionList(blocks, style, page - 39, TLinkTable::rowsOn(page, LinkRole::TopicEntry), next,
                    LinkBlocks::kSectionListTop);
 }
 
@@ -168,14 +168,14 @@ void addAdvert(QVector<TContentBlock> &blocks, PageId page)
     const int width = kVisibleRight - kVisibleLeft;
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignVCenter;
     int y = LinkBlocks::kAdvertBlockTop;
-    for (int row : TLinkTable::rowsOn(page, TLinkRole::Picture))
+    for (int row : TLinkTable::rowsOn(page, LinkRole::Picture))
         blocks << link(row, QRect(kVisibleLeft + (width - 745) / 2, y, 745, 89), {}, QStringLiteral(":/images/course.jpg"));
     y += 89 + 14;
     blocks << label(text("advert.name"), QRect(kVisibleLeft, y, width, 28), song(20, true), centred);
     y += 34;
     blocks << label(text("advert.groups"), QRect(kVisibleLeft, y, width, 22), song(16), centred);
     y += 30;
-    const QVector<int> links = TLinkTable::rowsOn(page, TLinkRole::AdvertLink);
+    const QVector<int> links = TLinkTable::rowsOn(page, LinkRole::AdvertLink);
     constexpr int kStep = 100;
     const int left = (kVisibleLeft + kVisibleRight) / 2 - (kStep * 4 + 64) / 2;
     for (int i = 0; i < links.size(); ++i)

@@ -27,29 +27,29 @@ QString articleText(PageId page, int box)
     return TextData::text(QStringLiteral(":/data/articles/TabSheet%1.txt").arg(page), QStringLiteral("box%1").arg(box));
 }
 
-TFontSpec song(int pixelSize, bool bold = false, bool underline = false)
+FontSpec song(int pixelSize, bool bold = false, bool underline = false)
 {
     return {kFaceSong, pixelSize, bold, underline, {}};
 }
 
-TFontSpec sans(int pixelSize, bool bold = false, bool underline = false)
+FontSpec sans(int pixelSize, bool bold = false, bool underline = false)
 {
     return {kFaceSans, pixelSize, bold, underline, {}};
 }
 
 // A text box below the previous block, `gap` pixels down, as tall as its text.
-TContentBlock boxBelow(const QString &text, int gap, int left, int width, const TFontSpec &font)
+TContentBlock boxBelow(const QString &text, int gap, int left, int width, const FontSpec &font)
 {
     TContentBlock box = Blocks::textBox(text, QRect(left, gap, width, 0), font);
-    box.flow = TFlow::Below;
+    box.flow = Flow::Below;
     return box;
 }
 
-TContentBlock headingBelow(const QString &text, int gap, int left, int width, const TFontSpec &font)
+TContentBlock headingBelow(const QString &text, int gap, int left, int width, const FontSpec &font)
 {
     TContentBlock heading = Blocks::label(text, QRect(left, gap, width, font.pixelSize + 14), font,
                                           Qt::AlignLeft | Qt::AlignVCenter);
-    heading.flow = TFlow::Below;
+    heading.flow = Flow::Below;
     return heading;
 }
 
@@ -58,7 +58,7 @@ TContentBlock headingBelow(const QString &text, int gap, int left, int width, co
 constexpr int kArticleLeft = 24;
 constexpr int kArticleWidth = 810;
 // Article text: 15 px keeps the longest articles inside their pages with the related links below.
-const TFontSpec kArticleFont = sans(15);
+const FontSpec kArticleFont = sans(15);
 
 void addCover(TPageContent &c)
 {
@@ -136,7 +136,7 @@ TPageContent ReadingPages::pageTop(PageId page)
         break;
     case TPageKind::Contents:
         content.blocks.append(Blocks::label(heading, QRect(kLogo.right() + 12, kHeadingTop, 500, 34),
-                                            TFontSpec{kFaceSong, 21, true, false, {}},
+                                            FontSpec{kFaceSong, 21, true, false, {}},
                                             Qt::AlignHCenter | Qt::AlignVCenter));
         break;
     case TPageKind::Questionnaire:

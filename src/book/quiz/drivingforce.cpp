@@ -5,7 +5,7 @@
 namespace {
 
 // Driver letters of the two statements of pairs 1..36.
-const char kPairLetters[TDrivingForceTest::kPairs][3] = {
+const char kPairLetters[DrivingForceTest::kPairs][3] = {
     "AB", "CD", "EF", "GH", "IA", "BC", "DE", "FG", "AD", "CE", "AH", "BD", "CF", "EG", "FH", "AE", "BF", "CG",
     "DH", "AF", "BG", "CH", "FH", "BE", "CI", "EH", "BI", "AG", "EI", "BH", "DG", "GI", "AC", "IH", "FD", "ID",
 };
@@ -14,7 +14,7 @@ const QStringList kItems{QStringLiteral("0"), QStringLiteral("1"), QStringLitera
 
 } // namespace
 
-TDrivingForceTest::TDrivingForceTest()
+DrivingForceTest::DrivingForceTest(QString incomplete) : m_incomplete(std::move(incomplete))
 {
     int ordinal[9] = {};
     for (int pair = 1; pair <= kPairs; ++pair) {
@@ -27,7 +27,7 @@ TDrivingForceTest::TDrivingForceTest()
     m_texts.resize(kBoxes);
 }
 
-int TDrivingForceTest::indexOf(const QString &name) const
+int DrivingForceTest::indexOf(const QString &name) const
 {
     for (int i = 0; i < m_boxes.size(); ++i)
         if (m_boxes[i].name == name)
@@ -35,18 +35,18 @@ int TDrivingForceTest::indexOf(const QString &name) const
     return -1;
 }
 
-int TDrivingForceTest::value(int index) const
+int DrivingForceTest::value(int index) const
 {
     return static_cast<int>(kItems.indexOf(m_texts[index]));
 }
 
-void TDrivingForceTest::write(int index, const QString &text, IQuestionnaireView &view)
+void DrivingForceTest::write(int index, const QString &text, IQuestionnaireView &view)
 {
     m_texts[index] = text;
     view.setFieldText(m_boxes[index].name, text);
 }
 
-void TDrivingForceTest::readerChanged(int index, const QString &text, IQuestionnaireView &view)
+void DrivingForceTest::readerChanged(int index, const QString &text, IQuestionnaireView &view)
 {
     if (index < 0 || index >= kBoxes)
         return;
@@ -62,7 +62,7 @@ void TDrivingForceTest::readerChanged(int index, const QString &text, IQuestionn
     write(partnerOf(index), QString::number(3 - n), view);
 }
 
-void TDrivingForceTest::Finish(IQuestionnaireView &view)
+void DrivingForceTest::Finish(IQuestionnaireView &view)
 {
     int totals[9] = {};
     int emptyBoxes = 0;
@@ -74,14 +74,14 @@ void TDrivingForceTest::Finish(IQuestionnaireView &view)
             totals[m_boxes[i].driver - 'A'] += v;
     }
     if (emptyBoxes >= kPairs) {
-        view.showNotice(QStringLiteral("部分题目未被选中,请检查"));
+        view.showNotice(m_incomplete);
         return;
     }
     for (int d = 0; d < 9; ++d)
-        view.setFieldText(totalField(kDrivers[d]), QString::number(totals[d]) + QStringLiteral(" 分"));
+        view.setFieldText(totalField(kDrivers[d]), scoreWithUnit(totals[d]));
 }
 
-void TDrivingForceTest::Reset(IQuestionnaireView &view)
+void DrivingForceTest::Reset(IQuestionnaireView &view)
 {
     for (int i = 0; i < kBoxes; ++i)
         write(i, QString(), view);

@@ -6,7 +6,7 @@
 
 // The career driving-force test: 36 pairs of statements, each pair sharing 3 points between two
 // coupled score boxes. Finish adds each driver's points. Widget-free; boxes are known by name.
-class TDrivingForceTest : public IPageTest {
+class DrivingForceTest : public IPageTest {
 public:
     static constexpr int kPairs = 36;
     static constexpr int kBoxes = 2 * kPairs;
@@ -19,7 +19,7 @@ public:
         QString name;      // cmb + driver + ordinal among that driver's statements
     };
 
-    TDrivingForceTest();
+    explicit DrivingForceTest(QString incomplete);
 
     const Box &box(int index) const { return m_boxes[index]; }
     int indexOf(const QString &name) const;
@@ -42,4 +42,5 @@ private:
 
     QVector<Box> m_boxes;
     QVector<QString> m_texts;
+    QString m_incomplete;
 };

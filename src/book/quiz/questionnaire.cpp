@@ -1,14 +1,25 @@
 #include "book/quiz/questionnaire.h"
 
-TFrameworkState &frameworkState()
+#include "book/texts.h"
+
+namespace {
+
+QString shared(const char *key)
 {
-    static TFrameworkState state;
+    return TextData::text(QStringLiteral(":/data/common.txt"), QString::fromLatin1(key));
+}
+
+} // namespace
+
+FrameworkState &frameworkState()
+{
+    static FrameworkState state;
     return state;
 }
 
 QString scoreWithUnit(int score)
 {
-    return QString::number(score) + QStringLiteral(" 分");
+    return QString::number(score) + shared("unit");
 }
 
 const TVerdictBand *bandFor(const QVector<TVerdictBand> &bands, int score)
@@ -32,14 +43,14 @@ void TQuestionnaire::select(int number, int index)
 
 void TQuestionnaire::fillQuestionList()
 {
-    TFrameworkState &s = frameworkState();
+    FrameworkState &s = frameworkState();
     for (int k = 1; k <= Questions.size() && k <= kQuestionListSize; ++k)
         s.QuestionList[static_cast<size_t>(k)] = &question(k);
 }
 
 void TQuestionnaire::Finish(IQuestionnaireView &view)
 {
-    TFrameworkState &s = frameworkState();
+    FrameworkState &s = frameworkState();
     s.RunningScore = 0;
     if (HasResultBox)
         view.clearResultBox();
@@ -76,17 +87,17 @@ void TQuestionnaire::Reset(IQuestionnaireView &view)
 
 QString TQuestionnaire::incompleteMessage(const QString &unanswered) const
 {
-    return unanswered + QStringLiteral("题未被选中！");
+    return unanswered + shared("incomplete");
 }
 
 void TQuestionnaire::writeResult(int score, IQuestionnaireView &view)
 {
-    TFrameworkState &s = frameworkState();
+    FrameworkState &s = frameworkState();
     if (const TVerdictBand *band = bandFor(Bands, score))
         s.VerdictText = band->Text;
     view.addResultLine(s.VerdictText);
     s.ScoreText = QString::number(score);
-    view.setFieldText(ScoreField, s.ScoreText + QStringLiteral(" 分"));
+    view.setFieldText(ScoreField, scoreWithUnit(score));
 }
 
 void TQuestionnaire::answerChanged(int) {}

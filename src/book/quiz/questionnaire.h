@@ -56,14 +56,14 @@ public:
 constexpr int kQuestionListSize = 60;
 
 // Framework state, shared by all questionnaires and kept for the program's lifetime.
-struct TFrameworkState {
+struct FrameworkState {
     int RunningScore = 0;
     QString UnansweredList;
     QString VerdictText;
     QString ScoreText;
     std::array<TChoiceQuestion *, kQuestionListSize + 1> QuestionList{}; // slots 1..60
 };
-TFrameworkState &frameworkState();
+FrameworkState &frameworkState();
 
 // The score as a reader sees it: "71 分".
 QString scoreWithUnit(int score);

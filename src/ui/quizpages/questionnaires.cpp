@@ -1,20 +1,71 @@
 #include "ui/quizpages/questionnaires.h"
 
-#include "ui/quizpages/units.h"
+#include "book/quiz/records.h"
+#include "book/quiz/variants.h"
+#include "ui/questionnairepage.h"
+
+using Quiz::QuizRecord;
+using Quiz::Variant;
+
+namespace {
+
+FontSpec headFont(Quiz::HeadStyle style)
+{
+    switch (style) {
+    case Quiz::HeadStyle::IntroBold:
+        return QuestionnaireFonts::introBold();
+    case Quiz::HeadStyle::Heading:
+        return QuestionnaireFonts::heading();
+    case Quiz::HeadStyle::Intro:
+        break;
+    }
+    return QuestionnaireFonts::intro();
+}
+
+QString orCommon(const QuizRecord &record, const char *key)
+{
+    const QString own = record.text(QString::fromLatin1(key));
+    return own.isEmpty() ? Quiz::commonText(QString::fromLatin1(key)) : own;
+}
+
+void layOutQuestionsAndFoot(QuestionnairePage &p, const QuizRecord &r)
+{
+    p.questions(1, r.questionCount, r.prompt, [&r](int number) { return r.groupNameOf(number); });
+    if (r.variant == Variant::CountLine) {
+        p.gap(6);
+        p.finishButton(QString::fromLatin1(r.button), Quiz::commonText(QStringLiteral("finish")));
+        p.countLine(r.text(QStringLiteral("count.label")), QStringLiteral("Label5_1"),
+                    QString::fromLatin1(Quiz::CountLineTest::kCountField));
+        p.resultBox(QString::fromLatin1(r.resultBox), r.resultBoxHeight, r.resultFont);
+        return;
+    }
+    p.scoreBlock(QString::fromLatin1(r.button), orCommon(r, "score.label"), QString::fromLatin1(r.scoreField),
+                 r.scoreFieldReadOnly, QString::fromLatin1(r.resultBox), r.resultBoxHeight, r.resultFont);
+}
+
+} // namespace
 
 QuestionnairePage *Questionnaires::build(PageId page, QWidget *widget)
 {
-    const struct {
-        PageId page;
-        QuestionnairePage *(*build)(QWidget *);
-    } units[] = {
-        {1, &Units::eqPage},          {2, &Units::philPage},       {3, &Units::characterPage},
-        {4, &Units::interpersonalPage}, {5, &Units::stressQuizPage}, {6, &Units::stressTestPage},
-        {7, &Units::pstriPage},       {8, &Units::drivingForcePage},
-        {9, &Units::orientationPage},   {10, &Units::aptitudePage},
-    };
-    for (const auto &unit : units)
-        if (unit.page == page)
-            return unit.build(widget);
-    return nullptr;
+    const QuizRecord *record = Quiz::recordFor(page);
+    if (!record)
+        return nullptr;
+    auto *p = new QuestionnairePage(widget, Quiz::makeTest(*record), PageGeometry::questionnaireTop(page));
+    for (const Quiz::HeadText &head : record->head)
+        p->text(record->text(QString::fromLatin1(head.key)), headFont(head.style));
+    switch (record->variant) {
+    case Variant::DrivingForce:
+        layOutDrivingForce(*p, *record);
+        break;
+    case Variant::LetterCounts:
+        layOutOrientation(*p, *record);
+        break;
+    case Variant::Tally:
+        layOutAptitude(*p, *record);
+        break;
+    default:
+        layOutQuestionsAndFoot(*p, *record);
+        break;
+    }
+    return p;
 }

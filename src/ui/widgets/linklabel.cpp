@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-TLinkLabel::TLinkLabel(int link, QWidget *parent)
+LinkLabel::LinkLabel(int link, QWidget *parent)
     : QLabel(parent), m_link(link)
 {
     setCursor(Qt::PointingHandCursor);
@@ -11,7 +11,7 @@ TLinkLabel::TLinkLabel(int link, QWidget *parent)
     m_restingPalette = palette();
 }
 
-void TLinkLabel::setRestingLook(const QFont &font, const QColor &color, bool hover)
+void LinkLabel::setRestingLook(const QFont &font, const QColor &color, bool hover)
 {
     m_restingFont = font;
     QPalette palette = this->palette();
@@ -24,7 +24,7 @@ void TLinkLabel::setRestingLook(const QFont &font, const QColor &color, bool hov
 
 // The hover handler of every link: the look lives in the font (underline) and the palette's
 // window-text colour only, so that a label returns exactly to what it was.
-void TLinkLabel::showLook(bool hovered)
+void LinkLabel::showLook(bool hovered)
 {
     m_hovered = hovered;
     if (!hovered) {
@@ -40,7 +40,7 @@ void TLinkLabel::showLook(bool hovered)
     setPalette(palette);
 }
 
-bool TLinkLabel::event(QEvent *event)
+bool LinkLabel::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::Enter:
@@ -60,7 +60,7 @@ bool TLinkLabel::event(QEvent *event)
     return QLabel::event(event);
 }
 
-void TLinkLabel::mousePressEvent(QMouseEvent *event)
+void LinkLabel::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton) {
         event->ignore();
@@ -70,7 +70,7 @@ void TLinkLabel::mousePressEvent(QMouseEvent *event)
     event->accept();
 }
 
-void TLinkLabel::mouseReleaseEvent(QMouseEvent *event)
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton) {
         event->ignore();

@@ -5,11 +5,11 @@
 // The one control for every link: a text label, a picture or a bare panel that acts when
 // clicked and shows the hand pointer. A link with hover is underlined and blue while the pointer
 // is over it and returns to its resting look when the pointer leaves or its page is hidden.
-class TLinkLabel : public QLabel {
+class LinkLabel : public QLabel {
     Q_OBJECT
 public:
     // `link` tells the receiver of clicked() which link this is; the label gives it no meaning.
-    explicit TLinkLabel(int link, QWidget *parent = nullptr);
+    explicit LinkLabel(int link, QWidget *parent = nullptr);
 
     int link() const { return m_link; }
 

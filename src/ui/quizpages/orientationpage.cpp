@@ -1,0 +1,29 @@
+// The career orientation test on TabSheet9: sixty statements beside their options, the six
+// letter counts beside the legend, and the reference text down to the related links.
+#include "ui/quizpages/questionnaires.h"
+
+#include "book/quiz/variants.h"
+#include "ui/questionnairepage.h"
+
+#include <QPlainTextEdit>
+
+using namespace PageGeometry;
+
+void Questionnaires::layOutOrientation(QuestionnairePage &p, const Quiz::QuizRecord &r)
+{
+    p.questions(1, r.questionCount, r.prompt, [&r](int number) { return r.groupNameOf(number); });
+    p.gap(6);
+    p.finishButton(QString::fromLatin1(r.button));
+
+    const QPlainTextEdit *memo10 = p.textBox(QStringLiteral("Memo10"), r.text(QStringLiteral("legend")),
+                                             QuestionnaireFonts::heading(), 0, kColumnLeft, 170);
+    QStringList fields;
+    for (const char *l = Quiz::LetterCountTest::kLetters; *l; ++l)
+        fields << Quiz::LetterCountTest::field(*l);
+    p.fieldsOnLines(memo10, {2, 4, 6, 8, 10, 12}, fields, kColumnLeft + 170, 80, false);
+    p.text(r.text(QStringLiteral("heading.code")), QuestionnaireFonts::heading());
+    p.gap(6);
+    p.text(r.text(QStringLiteral("heading.reference")), QuestionnaireFonts::heading(), Qt::AlignHCenter);
+    p.textBox(QStringLiteral("Memo11"), r.text(QStringLiteral("reference")), QuestionnaireFonts::intro(),
+              qMax(240, questionnaireBottom(r.page) - p.y() - 10));
+}
