@@ -164,13 +164,6 @@ const struct {
     {34, {447, 448, 449, 450, 451, 454}},
 };
 
-// "Norwell官网" opens the article site's root on the career-planning articles after the first;
-// everywhere else, TabSheet12 included, the main site itself.
-bool brandOpensArticleSite(PageId page)
-{
-    return page >= 13 && page <= 18;
-}
-
 // ---- advert blocks ---------------------------------------------------------------------------
 
 const struct {
@@ -277,11 +270,11 @@ void addPanels(QVector<TLinkEntry> &rows)
         for (int i = 0; i < 5; ++i) {
             const RelatedLink &link = (*group)[static_cast<size_t>(i)];
             TLinkEntry e = webLink(panel.page, name(i), utf8(link.caption), S::ArticleSite, link.path, R::RelatedLink);
-            e.color = panel.page == 2 ? C::Maroon : C::Black;
+            e.color = TPageTable::hasLook(panel.page, MaroonRelatedLinks) ? C::Maroon : C::Black;
             e.hover = true;
             rows.append(e);
         }
-        const bool article = brandOpensArticleSite(panel.page);
+        const bool article = TPageTable::hasLook(panel.page, BrandOpensArticleSite);
         TLinkEntry brand = webLink(panel.page, name(5), utf8("Norwell官网"), article ? S::ArticleSite : S::MainSite,
                                    article ? "/" : "", R::BrandLink);
         brand.color = C::Red;
@@ -317,7 +310,7 @@ void addSingles(QVector<TLinkEntry> &rows)
     rows.append(webLink(1, QStringLiteral("Panel6"), QString(), S::MainSite, "", R::Panel));
 }
 
-// Footer links follow the reading order; TabSheet1's are bold like the rest of its page.
+// Footer links follow the reading order.
 void addFooters(QVector<TLinkEntry> &rows)
 {
     for (PageId page = 1; page <= kPageCount; ++page) {
@@ -336,7 +329,7 @@ void addFooters(QVector<TLinkEntry> &rows)
         }
         for (TLinkEntry &link : links) {
             link.color = C::WindowText;
-            link.bold = page == 1;
+            link.bold = TPageTable::hasLook(page, BoldFooter);
             rows.append(link);
         }
     }

@@ -10,8 +10,8 @@ constexpr unsigned kFooterAll = FooterPrevious | FooterContents | FooterNext;
 
 // In container order: TabSheet1 is at position 0.
 const std::array<TPageEntry, kPageCount> kPages = {{
-    {1, 7, K::Questionnaire, "欧美最新500强企业人才测评试题与答案", "--测测你的EQ(情绪智商)", 3400, true, G::CareerPlanning, kFooterAll},
-    {2, 6, K::Questionnaire, "菲尔人格测试", "", 2200, true, G::MiniTests, kFooterAll},
+    {1, 7, K::Questionnaire, "欧美最新500强企业人才测评试题与答案", "--测测你的EQ(情绪智商)", 3400, true, G::CareerPlanning, kFooterAll, BoldFooter},
+    {2, 6, K::Questionnaire, "菲尔人格测试", "", 2200, true, G::MiniTests, kFooterAll, MaroonRelatedLinks},
     {3, 5, K::Questionnaire, "中国现代研究所性格测试", "", 3000, true, G::CareerPlanning, FooterContents | FooterNext},
     {4, 8, K::Questionnaire, "人际交往能力测试题", "", 2700, true, G::CareerPlanning, kFooterAll},
     {5, 9, K::Questionnaire, "你对压力的了解有多少", "", 1500, true, G::CareerPlanning, kFooterAll},
@@ -21,13 +21,13 @@ const std::array<TPageEntry, kPageCount> kPages = {{
     {9, 13, K::Questionnaire, "职业取向标准测试 ", "", 4900, true, G::CareerPlanning, kFooterAll},
     {10, 14, K::Questionnaire, "职业性向(工作作风)标准测试 ", "", 4700, true, G::CareerPlanning, kFooterAll},
     {11, 15, K::Advert, "", "", 1800, false, G::AdvertBlock, kFooterAll},
-    {12, 17, K::Article, "没有定位必会出位", "", 1500, false, G::CareerPlanning, kFooterAll},
-    {13, 18, K::Article, "职业规划让你赢在明天", "", 2800, false, G::CareerPlanning, kFooterAll},
-    {14, 19, K::Article, "职业生涯管理（CM）---自我评估 ", "", 1500, false, G::CareerPlanning, kFooterAll},
-    {15, 20, K::Article, "职业规划的简捷思路", "", 3100, false, G::CareerPlanning, kFooterAll},
-    {16, 21, K::Article, "十招教你如何制定职业目标规划", "", 1800, false, G::CareerPlanning, kFooterAll},
-    {17, 22, K::Article, "职场生物进化论", "", 1500, false, G::CareerPlanning, kFooterAll},
-    {18, 23, K::Article, "职业目标对人生的影响", "", 1500, false, G::CareerPlanning, kFooterAll},
+    {12, 17, K::Article, "没有定位必会出位", "", 1500, false, G::CareerPlanning, kFooterAll, BrandWithoutFullStop},
+    {13, 18, K::Article, "职业规划让你赢在明天", "", 2800, false, G::CareerPlanning, kFooterAll, BrandOpensArticleSite},
+    {14, 19, K::Article, "职业生涯管理（CM）---自我评估 ", "", 1500, false, G::CareerPlanning, kFooterAll, BrandOpensArticleSite},
+    {15, 20, K::Article, "职业规划的简捷思路", "", 3100, false, G::CareerPlanning, kFooterAll, BrandOpensArticleSite},
+    {16, 21, K::Article, "十招教你如何制定职业目标规划", "", 1800, false, G::CareerPlanning, kFooterAll, BrandOpensArticleSite},
+    {17, 22, K::Article, "职场生物进化论", "", 1500, false, G::CareerPlanning, kFooterAll, BrandOpensArticleSite},
+    {18, 23, K::Article, "职业目标对人生的影响", "", 1500, false, G::CareerPlanning, kFooterAll, BrandOpensArticleSite},
     {19, 24, K::Advert, "", "", 1800, false, G::AdvertBlock, kFooterAll},
     {20, 26, K::Article, "合格简历做到6个避免", "", 1500, false, G::Interview, kFooterAll},
     {21, 27, K::Article, "英文简历写作指南", "", 1800, false, G::Resume, kFooterAll},
@@ -47,7 +47,7 @@ const std::array<TPageEntry, kPageCount> kPages = {{
     {35, 42, K::Advert, "", "", 1800, false, G::AdvertBlock, FooterPrevious | FooterContents | FooterExit},
     {36, 1, K::Cover, "", "", 1000, false, G::None, FooterNone},
     {37, 2, K::Preface, "前言", "声明", 1500, false, G::None, FooterNone},
-    {38, 3, K::Contents, "目录", "", 1500, false, G::BrandOnly, FooterNone},
+    {38, 3, K::Contents, "目录", "", 1500, false, G::BrandOnly, FooterNone, BrandWithoutFullStop},
     {39, 4, K::SectionIntro, "职业测评", "", 1500, false, G::None, FooterNone},
     {40, 16, K::SectionIntro, "职业规划", "", 1500, false, G::None, FooterNone},
     {41, 25, K::SectionIntro, "求职技巧", "", 1500, false, G::None, FooterNone},
@@ -67,8 +67,8 @@ QVector<PageId> buildReadingOrder()
 
 const TPageEntry &TPageTable::entry(PageId id)
 {
-    Q_ASSERT(isValid(id));
-    return kPages[static_cast<size_t>(id - 1)];
+    Q_ASSERT_X(isValid(id), "TPageTable::entry", "no such page");
+    return kPages[static_cast<size_t>(isValid(id) ? id - 1 : kStartPage - 1)];
 }
 
 const TPageEntry *TPageTable::byName(const QString &name)

@@ -28,6 +28,15 @@ enum FooterLink : unsigned {
     FooterExit = 8,       // "退出", in place of the next link
 };
 
+// How a page's links depart from the common look.
+enum PageLook : unsigned {
+    LookCommon = 0,
+    MaroonRelatedLinks = 1,      // its related links are maroon, not black
+    BoldFooter = 2,              // its footer links are bold like the rest of its page
+    BrandOpensArticleSite = 4,   // "Norwell官网" opens the article site's root, not the main site
+    BrandWithoutFullStop = 8,    // the brand sentence "了解详情请点击 … 进行查询" has no full stop
+};
+
 struct TPageEntry {
     PageId id;
     int readingPosition;      // 1..42
@@ -38,6 +47,7 @@ struct TPageEntry {
     bool hasQuestionnaire;
     LinkGroup related;
     unsigned footer;          // FooterLink flags
+    unsigned look = LookCommon;   // PageLook flags
 
     int position() const { return id - 1; }
     QString name() const { return pageName(id); }
@@ -46,9 +56,11 @@ struct TPageEntry {
 
 class TPageTable {
 public:
-    static const TPageEntry &entry(PageId id);           // id must be 1..42
+    // A page that does not exist is a programming error: a debug build stops on it, a release
+    // build answers with the cover's row.
+    static const TPageEntry &entry(PageId id);
     static const TPageEntry *byName(const QString &name); // nullptr when unknown
-    static const TPageEntry &byPosition(int position);  // 0..41
+    static const TPageEntry &byPosition(int position);  // 0..41, as entry()
     static bool isValid(PageId id) { return id >= 1 && id <= kPageCount; }
 
     // Reading order: the sequence previous/next follow.
@@ -57,4 +69,5 @@ public:
     static PageId next(PageId id);     // kNoPage after the last advert
 
     static QVector<PageId> pagesOfKind(TPageKind kind); // in container order
+    static bool hasLook(PageId id, PageLook look) { return entry(id).look & look; }
 };

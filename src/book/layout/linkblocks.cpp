@@ -3,6 +3,9 @@
 #include "book/linktable.h"
 #include "book/texts.h"
 
+#include <algorithm>
+#include <iterator>
+
 using namespace PageGeometry;
 
 namespace {
@@ -20,9 +23,9 @@ FontSpec song(int pixelSize, bool bold = false)
     return {kFaceSong, pixelSize, bold, false, {}};
 }
 
-QString utf8(const char *s)
+QString pageText(const QString &key)
 {
-    return QString::fromUtf8(s);
+    return TextData::text(QStringLiteral(":/data/pages.txt"), key);
 }
 
 // ---- the foot band, measured from its top (LayoutHeight - kFootReserve) ----
@@ -49,15 +52,15 @@ void addBrand(QVector<TContentBlock> &blocks, PageId page, int top)
     const QVector<int> brand = TLinkTable::rowsOn(page, LinkRole::BrandLink);
     if (brand.isEmpty())
         return;
-    blocks << label(utf8("Norwell教育  专注大学生职业发展"), QRect(kRelatedLeft, top, 400, kLineHeight), sans(13, true));
+    blocks << label(pageText(QStringLiteral("brand.line")), QRect(kRelatedLeft, top, 400, kLineHeight), sans(13, true));
     const int line = top + kBrandPitch;
-    TContentBlock lead = label(utf8("了解详情请点击"), QRect(kRelatedLeft, line, 300, kLineHeight), sans(13));
+    TContentBlock lead = label(pageText(QStringLiteral("brand.lead")), QRect(kRelatedLeft, line, 300, kLineHeight), sans(13));
     lead.flow = Flow::FitText;
     TContentBlock site = link(brand.first(), QRect(0, line, 300, kLineHeight), sans(13));
     site.flow = Flow::RunOn;
-    // On the first career-planning article and the contents page the sentence has no full stop.
-    const bool stop = page != 12 && page != kContentsPage;
-    TContentBlock tail = label(utf8(stop ? "进行查询。" : "进行查询"), QRect(0, line, 300, kLineHeight), sans(13));
+    const bool stop = !TPageTable::hasLook(page, BrandWithoutFullStop);
+    const QString tailText = pageText(QStringLiteral("brand.tail")) + (stop ? pageText(QStringLiteral("brand.stop")) : QString());
+    TContentBlock tail = label(tailText, QRect(0, line, 300, kLineHeight), sans(13));
     tail.flow = Flow::RunOn;
     blocks << lead << site << tail;
 }
@@ -84,7 +87,7 @@ void addFooter(QVector<TContentBlock> &blocks, PageId page)
     const int top = footTop(page) + kFooterTop;
     for (int row : TLinkTable::rowsOn(page, LinkRole::Footer)) {
         const QString caption = TLinkTable::row(row).caption;
-        const int place = caption == utf8("上一页") ? 0 : caption == utf8("目录页") ? 1 : 2;
+        const int place = caption == QStringLiteral("上一页") ? 0 : caption == QStringLiteral("目录页") ? 1 : 2;
         blocks << link(row, QRect(kFooterLeft[place], top, 60, kLineHeight), sans(13));
     }
 }
@@ -93,15 +96,15 @@ void addFooter(QVector<TContentBlock> &blocks, PageId page)
 
 // The group labels of each section and how many of its entries stand under each; the fourth
 // section has no groups, its entries stand directly under it.
+// The group labels are the lines of the entry "groups<intro page>".
 const struct {
     PageId intro;
-    const char *groups[4];
     int counts[4];
 } kOutline[] = {
-    {39, {"1、心理测评", "2、能力测评", "3、压力测试", "4、职业测评"}, {2, 2, 3, 3}},
-    {40, {"1、职业规划的意义", "2、如何进行职业规划", "3、职业规划小故事"}, {2, 3, 2}},
-    {41, {"1、简历制作", "2、名企面试"}, {5, 5}},
-    {42, {nullptr}, {4}},
+    {39, {2, 2, 3, 3}},
+    {40, {2, 3, 2}},
+    {41, {5, 5}},
+    {42, {4}},
 };
 
 struct ListStyle {
@@ -115,22 +118,25 @@ struct ListStyle {
 };
 
 // Places one section's groups and entries from `top` down; `entries` are consumed in order.
-int addSectionList(QVector<TContentBlock> &blocks, const ListStyle &style, int section, const QVector<int> &entries,
+int addSectionList(QVector<TContentBlock> &blocks, const ListStyle &style, PageId intro, const QVector<int> &entries,
                    int &next, int top)
 {
     int y = top;
-    const auto &outline = kOutline[section];
-    for (int g = 0; g < 4 && outline.counts[g] > 0; ++g) {
+    const auto *outline = std::find_if(std::begin(kOutline), std::end(kOutline),
+                                       [intro](const auto &o) { return o.intro == intro; });
+    if (outline == std::end(kOutline))
+        return y;
+    const QStringList groups = TextData::lines(pageText(QStringLiteral("groups%1").arg(intro)));
+    for (int g = 0; g < 4 && outline->counts[g] > 0; ++g) {
         int entryLeft = style.groupLeft;
-        if (outline.groups[g]) {
+        if (g < groups.size()) {
             if (g > 0)
                 y += style.groupGap;
-            blocks << label(utf8(outline.groups[g]), QRect(style.groupLeft, y, 500, style.groupPitch - 2),
-                            style.groupFont);
+            blocks << label(groups[g], QRect(style.groupLeft, y, 500, style.groupPitch - 2), style.groupFont);
             y += style.groupPitch;
             entryLeft += style.entryIndent;
         }
-        for (int k = 0; k < outline.counts[g]; ++k) {
+        for (int k = 0; k < outline->counts[g]; ++k) {
             blocks << link(entries.value(next++), QRect(entryLeft, y, 600, style.entryPitch - 2), style.entryFont);
             y += style.entryPitch;
         }
@@ -146,7 +152,7 @@ void addContents(QVector<TContentBlock> &blocks)
     int y = 80, next = 0;
     for (int s = 0; s < sections.size(); ++s) {
         blocks << link(sections[s], QRect(70, y, 500, 26), song(18));
-        y = addSectionList(blocks, style, s, entries, next, y + 32) + 8;
+        y = addSectionList(blocks, style, TLinkTable::row(sections[s]).target, entries, next, y + 32) + 8;
     }
     addBrand(blocks, kContentsPage, footTop(kContentsPage) + kBrandTop);
 }
@@ -155,16 +161,14 @@ void addSectionPage(QVector<TContentBlock> &blocks, PageId page)
 {
     const ListStyle style{60, sans(13, true), 24, 30, sans(13), 22, 8};
     int next = 0;
-    addSectionList(blocks, style, page - 39, TLinkTable::rowsOn(page, LinkRole::TopicEntry), next,
+    addSectionList(blocks, style, page, TLinkTable::rowsOn(page, LinkRole::TopicEntry), next,
                    LinkBlocks::kSectionListTop);
 }
 
 // ---- advert pages: course banner, programme lines and the advert links ----
 void addAdvert(QVector<TContentBlock> &blocks, PageId page)
 {
-    const auto text = [](const char *key) {
-        return TextData::text(QStringLiteral(":/data/pages.txt"), QString::fromLatin1(key));
-    };
+    const auto text = [](const char *key) { return pageText(QString::fromLatin1(key)); };
     const int width = kVisibleRight - kVisibleLeft;
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignVCenter;
     int y = LinkBlocks::kAdvertBlockTop;

@@ -12,14 +12,14 @@ bool carriesLogo(TPageKind kind)
     return kind != TPageKind::Cover && kind != TPageKind::Advert;
 }
 
-QString utf8(const char *s)
+QString pageText(const QString &key)
 {
-    return QString::fromUtf8(s);
+    return TextData::text(QStringLiteral(":/data/pages.txt"), key);
 }
 
 QString pageText(const char *key)
 {
-    return TextData::text(QStringLiteral(":/data/pages.txt"), QString::fromLatin1(key));
+    return pageText(QString::fromLatin1(key));
 }
 
 QString articleText(PageId page, int box)
@@ -67,18 +67,51 @@ void addCover(TPageContent &c)
 
 void addPreface(TPageContent &c)
 {
-    c.blocks << Blocks::label(utf8("前言"), QRect(kLogo.right() + 12, kHeadingTop, 560, 34), song(19, true),
+    c.blocks << Blocks::label(pageText("preface.heading"), QRect(kLogo.right() + 12, kHeadingTop, 560, 34), song(19, true),
                               Qt::AlignHCenter | Qt::AlignVCenter)
              << Blocks::textBox(pageText("preface"), QRect(40, 80, 780, 0), song(20))
-             << headingBelow(utf8("声明"), 24, 40, 780, song(19, true))
+             << headingBelow(pageText("notice.heading"), 24, 40, 780, song(19, true))
              << boxBelow(pageText("notice"), 6, 40, 780, song(19));
 }
 
 void addSectionIntro(TPageContent &c)
 {
-    const char *keys[] = {"intro39", "intro40", "intro41", "intro42"};
-    c.blocks << Blocks::label(pageText(keys[c.page - 39]),
+    c.blocks << Blocks::label(pageText(QStringLiteral("intro%1").arg(c.page)),
                               QRect(60, 76, 760, LinkBlocks::kSectionListTop - 86), sans(14));
+}
+
+// Article boxes that depart from the common look: a 15 px read-only box, left-aligned, as tall
+// as its text.
+struct ArticleBoxStyle {
+    PageId page;
+    int box;
+    FontSpec font;
+    Qt::Alignment align;
+    bool editable;
+    bool scrolls;          // down to the related links, in its own scroll bar
+};
+
+const ArticleBoxStyle kArticleBoxStyles[] = {
+    {14, 1, sans(15, true, true), Qt::AlignLeft, false, false},   // the worksheet's hint
+    {23, 1, kArticleFont, Qt::AlignHCenter, true, false},          // the résumé's header, the reader's own
+    {23, 2, sans(13), Qt::AlignLeft, false, false},                // the English version
+    {23, 3, kArticleFont, Qt::AlignLeft, true, false},             // the Chinese résumé, the reader's own
+    {25, 1, kArticleFont, Qt::AlignLeft, false, true},             // the long interview article
+};
+
+void applyBoxStyle(TContentBlock &block, PageId page, int box)
+{
+    for (const ArticleBoxStyle &style : kArticleBoxStyles) {
+        if (style.page != page || style.box != box)
+            continue;
+        block.font = style.font;
+        block.align = style.align | Qt::AlignTop;
+        block.editable = style.editable;
+        if (style.scrolls) {
+            block.place.setHeight(TPageTable::entry(page).layoutHeight - kFootReserve - kBodyTop - 16);
+            block.scrollBar = true;
+        }
+    }
 }
 
 void addArticle(TPageContent &c)
@@ -90,20 +123,7 @@ void addArticle(TPageContent &c)
         TContentBlock block = box == 1 ? Blocks::textBox(text, QRect(kArticleLeft, kBodyTop, kArticleWidth, 0), kArticleFont)
                                        : boxBelow(text, 12, kArticleLeft, kArticleWidth, kArticleFont);
         block.name = QStringLiteral("ArticleBox%1").arg(box);
-        if (c.page == 14 && box == 1)
-            block.font = sans(15, true, true);           // the worksheet's hint
-        if (c.page == 23) {
-            if (box == 1)
-                block.align = Qt::AlignHCenter;           // the résumé's header
-            if (box == 2)
-                block.font = sans(13);                    // the English version
-            block.editable = box != 2;                    // header and Chinese résumé take the reader's own
-        }
-        if (c.page == 25) {
-            // The long interview article scrolls in its own box, down to the related links.
-            block.place.setHeight(TPageTable::entry(25).layoutHeight - kFootReserve - kBodyTop - 16);
-            block.scrollBar = true;
-        }
+        applyBoxStyle(block, c.page, box);
         c.blocks << block;
     }
     // A dashed rule closes the page under its footer links.
@@ -114,9 +134,9 @@ void addAdvert(TPageContent &c)
 {
     const int left = kVisibleLeft + (kVisibleRight - kVisibleLeft - 745) / 2;
     c.blocks << Blocks::picture(QStringLiteral(":/images/advert.jpg"), QRect(left, 10, 745, 377))
-             << headingBelow(utf8("活动内容"), 18, left, 745, song(24, true))
+             << headingBelow(pageText("advert.content.heading"), 18, left, 745, song(24, true))
              << boxBelow(pageText("advert.content"), 6, left, 745, song(21))
-             << headingBelow(utf8("活动概述"), 16, left, 745, song(24, true))
+             << headingBelow(pageText("advert.overview.heading"), 16, left, 745, song(24, true))
              << boxBelow(pageText("advert.overview"), 6, left, 745, song(21));
 }
 
@@ -128,7 +148,7 @@ TPageContent ReadingPages::pageTop(PageId page)
     TPageContent content{page, {}};
     if (carriesLogo(entry.kind))
         content.blocks.append(Blocks::logo());
-    const QString heading = utf8(entry.heading);
+    const QString heading = QString::fromUtf8(entry.heading);
     switch (entry.kind) {
     case TPageKind::Cover:
     case TPageKind::Advert:
@@ -142,7 +162,7 @@ TPageContent ReadingPages::pageTop(PageId page)
     case TPageKind::Questionnaire:
         content.blocks.append(Blocks::heading(heading, kHeadingTop, 20));
         if (*entry.subHeading)
-            content.blocks.append(Blocks::heading(utf8(entry.subHeading), kHeadingTop + 30, 16));
+            content.blocks.append(Blocks::heading(QString::fromUtf8(entry.subHeading), kHeadingTop + 30, 16));
         break;
     default:
         content.blocks.append(Blocks::heading(heading));
