@@ -29,6 +29,25 @@ build() {
     cmake --build "$build_dir" -j"$(nproc)" "$@"
 }
 
+# The committed pictures are the generator's output: regenerate them and fail on any difference.
+check_pictures() {
+    echo "Regenerating the pictures"
+    QT_QPA_PLATFORM=offscreen "$build_dir/pathora_pictures" . >/dev/null
+    if ! git diff --exit-code --stat -- data/pictures src/ui/skin/frame.png; then
+        echo "The committed pictures differ from what tools/pictures/generate.cpp paints." >&2
+        exit 1
+    fi
+}
+
+# The whole suite once more in a Debug build under AddressSanitizer and UBSan.
+sanitized_suite() {
+    local dir=${PATHORA_ASAN_DIR:-build-asan}
+    echo "Running the suite under AddressSanitizer and UBSan ($dir)"
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Debug -DPATHORA_SANITIZE=ON >/dev/null
+    cmake --build "$dir" -j"$(nproc)"
+    (cd "$dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
+}
+
 case "$mode" in
 run)
     install_missing
@@ -42,8 +61,9 @@ run)
 test)
     install_missing
     build
-    cd "$build_dir"
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+    (cd "$build_dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
+    check_pictures
+    sanitized_suite
     ;;
 bench)
     install_missing

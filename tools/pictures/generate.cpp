@@ -1,6 +1,8 @@
 // Paints Pathora's pictures. Run it from the build tree:
 //   cmake --build build --target pathora_pictures && QT_QPA_PLATFORM=offscreen build/pathora_pictures .
 // It writes the files below (relative to the given repository root); the outputs are committed.
+#include "book/layout/geometry.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -34,10 +36,10 @@ const char *const kSerif = "Noto Serif CJK SC";
 
 // The cover is 630 px wide but shown in a 625 px block, so its composition is centred on the
 // visible width; the enter button and the web-site line are separate pictures laid over it.
-const QSize kCoverSize(630, 893);
-const double kCoverAxis = 625 / 2.0;
-const QRect kEnterOnCover(232, 700, 161, 49);
-const QRect kSiteOnCover(208, 860, 209, 17);
+const QSize kCoverSize = PictureSize::kCover;
+const double kCoverAxis = PictureSize::kCoverBlock.width() / 2.0;
+const QRect kEnterOnCover = PageGeometry::kEnterOnCover;
+const QRect kSiteOnCover = PageGeometry::kSiteLineOnCover;
 
 QFont font(const char *family, int px, bool bold = false, double spacing = 0)
 {
@@ -163,7 +165,7 @@ void paintLogo(QPainter &p)
 
 QImage logo()
 {
-    QImage img(137, 57, QImage::Format_ARGB32_Premultiplied);
+    QImage img(PictureSize::kLogo, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
     beginPainting(p);
@@ -173,7 +175,7 @@ QImage logo()
 
 QImage icon()
 {
-    QImage img(48, 48, QImage::Format_ARGB32_Premultiplied);
+    QImage img(PictureSize::kIcon, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -743,10 +745,10 @@ void paintClaim(QPainter &p, const QPointF &at, int number, const char *key, con
 
 QImage advertBanner()
 {
-    QImage img = canvas(QSize(745, 377));
+    QImage img = canvas(PictureSize::kAdvert);
     QPainter p(&img);
     beginPainting(p);
-    QLinearGradient paper(0, 0, 745, 377);
+    QLinearGradient paper(0, 0, PictureSize::kAdvert.width(), PictureSize::kAdvert.height());
     paper.setColorAt(0, kCreamLight);
     paper.setColorAt(1, QColor(0xf6, 0xe2, 0xc0));
     p.fillRect(img.rect(), paper);
@@ -794,7 +796,7 @@ QImage advertBanner()
 
 QImage courseBanner()
 {
-    const QSize size(745, 89);
+    const QSize size = PictureSize::kCourse;
     QImage img = canvas(size);
     QPainter p(&img);
     beginPainting(p);

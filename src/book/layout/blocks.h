@@ -1,5 +1,6 @@
 #pragma once
 
+#include "book/layout/geometry.h"
 #include "book/pagetable.h"
 
 #include <QColor>
@@ -50,22 +51,10 @@ struct TPageContent {
     QVector<TContentBlock> blocks;
 };
 
-// Page geometry shared by every page: the container is 921 wide, the right strip covers its
-// right-hand 71 pixels and the left strip its left-hand 4, so content lives between them.
-namespace PageGeometry {
-constexpr int kVisibleLeft = 4;
-constexpr int kVisibleRight = 850;
-constexpr int kColumnLeft = 30;
-constexpr int kColumnWidth = 800;
-constexpr QRect kLogo{12, 8, 137, 57};
-constexpr int kHeadingTop = 20;
-constexpr int kBodyTop = 74;
-// The related-links panel, brand block and footer live in this band at a page's foot.
-constexpr int kFootReserve = 250;
-// The cover picture, centred between the strips.
-constexpr int kCoverLeft = 112;
+
 // Where a questionnaire's own content starts (below its title) and must end (above the
 // related-links panel and footer).
+namespace PageGeometry {
 inline int questionnaireTop(PageId page) { return *TPageTable::entry(page).subHeading ? 92 : 76; }
 inline int questionnaireBottom(PageId page) { return TPageTable::entry(page).layoutHeight - kFootReserve; }
 } // namespace PageGeometry

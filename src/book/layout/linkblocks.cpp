@@ -173,8 +173,9 @@ void addAdvert(QVector<TContentBlock> &blocks, PageId page)
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignVCenter;
     int y = LinkBlocks::kAdvertBlockTop;
     for (int row : TLinkTable::rowsOn(page, LinkRole::Picture))
-        blocks << link(row, QRect(kVisibleLeft + (width - 745) / 2, y, 745, 89), {}, QStringLiteral(":/images/course.jpg"));
-    y += 89 + 14;
+        blocks << link(row, QRect(QPoint(centredLeft(PictureSize::kCourse.width()), y), PictureSize::kCourse), {},
+                       QStringLiteral(":/images/course.jpg"));
+    y += PictureSize::kCourse.height() + 14;
     blocks << label(text("advert.name"), QRect(kVisibleLeft, y, width, 28), song(20, true), centred);
     y += 34;
     blocks << label(text("advert.groups"), QRect(kVisibleLeft, y, width, 22), song(16), centred);
@@ -197,9 +198,9 @@ QVector<TContentBlock> LinkBlocks::forPage(PageId page)
     QVector<TContentBlock> blocks;
     switch (TPageTable::entry(page).kind) {
     case TPageKind::Cover:
-        blocks << link(TLinkTable::indexOf(page, QStringLiteral("Image46")), QRect(kCoverLeft + 232, 700, 161, 49), {},
+        blocks << link(TLinkTable::indexOf(page, QStringLiteral("Image46")), kEnterOnCover.translated(kCoverLeft, 0), {},
                        QStringLiteral(":/images/enter.jpg"))
-               << link(TLinkTable::indexOf(page, QStringLiteral("Image48")), QRect(kCoverLeft + 208, 860, 209, 17), {},
+               << link(TLinkTable::indexOf(page, QStringLiteral("Image48")), kSiteLineOnCover.translated(kCoverLeft, 0), {},
                        QStringLiteral(":/images/siteline.jpg"));
         break;
     case TPageKind::Preface:

@@ -62,7 +62,7 @@ const FontSpec kArticleFont = sans(15);
 
 void addCover(TPageContent &c)
 {
-    c.blocks << Blocks::picture(QStringLiteral(":/images/cover.jpg"), QRect(kCoverLeft, 0, 625, 897));
+    c.blocks << Blocks::picture(QStringLiteral(":/images/cover.jpg"), QRect(QPoint(kCoverLeft, 0), PictureSize::kCoverBlock));
 }
 
 void addPreface(TPageContent &c)
@@ -132,12 +132,13 @@ void addArticle(TPageContent &c)
 
 void addAdvert(TPageContent &c)
 {
-    const int left = kVisibleLeft + (kVisibleRight - kVisibleLeft - 745) / 2;
-    c.blocks << Blocks::picture(QStringLiteral(":/images/advert.jpg"), QRect(left, 10, 745, 377))
-             << headingBelow(pageText("advert.content.heading"), 18, left, 745, song(24, true))
-             << boxBelow(pageText("advert.content"), 6, left, 745, song(21))
-             << headingBelow(pageText("advert.overview.heading"), 16, left, 745, song(24, true))
-             << boxBelow(pageText("advert.overview"), 6, left, 745, song(21));
+    const int width = PictureSize::kAdvert.width();
+    const int left = centredLeft(width);
+    c.blocks << Blocks::picture(QStringLiteral(":/images/advert.jpg"), QRect(QPoint(left, 10), PictureSize::kAdvert))
+             << headingBelow(pageText("advert.content.heading"), 18, left, width, song(24, true))
+             << boxBelow(pageText("advert.content"), 6, left, width, song(21))
+             << headingBelow(pageText("advert.overview.heading"), 16, left, width, song(24, true))
+             << boxBelow(pageText("advert.overview"), 6, left, width, song(21));
 }
 
 } // namespace
