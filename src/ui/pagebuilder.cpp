@@ -1,17 +1,13 @@
 #include "ui/pagebuilder.h"
 
 #include "book/linktable.h"
+#include "book/layout/textmeasure.h"
 #include "ui/widgets/linklabel.h"
 #include "ui/platform/pictures.h"
 
 #include <QLabel>
-#include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
-#include <QCoreApplication>
-#include <QResizeEvent>
 #include <QScrollBar>
-#include <QTextBlock>
-#include <QTextLayout>
 #include <QtMath>
 
 namespace {
@@ -119,44 +115,25 @@ QFont PageBuilder::fontOf(const FontSpec &look)
 }
 
 
-// A box not yet shown has not laid out its text at its width; lay it out now.
-static void layOutAtWidth(const QPlainTextEdit *box)
+namespace {
+
+TextMeasure measure(const QPlainTextEdit *box)
 {
-    // A hidden widget gets its resize event only when shown; deliver it now so the box lays its
-    // text out at its real width (once per width: the layout is kept until the width changes).
-    if (box->isVisible() || box->property("laidOutWidth").toInt() == box->width())
-        return;
-    auto *target = const_cast<QPlainTextEdit *>(box);
-    QResizeEvent resize(box->size(), box->size());
-    QCoreApplication::sendEvent(target, &resize);
-    QWidget *viewport = box->viewport();
-    QResizeEvent viewportResize(viewport->size(), QSize());
-    QCoreApplication::sendEvent(viewport, &viewportResize);
-    target->setProperty("laidOutWidth", box->width());
+    const QTextDocument *doc = box->document();
+    return TextMeasure(box->toPlainText(), box->font(), box->width() - 2 * box->frameWidth(), doc->documentMargin(),
+                       doc->defaultTextOption().alignment());
 }
+
+} // namespace
 
 int PageBuilder::fittedHeight(const QPlainTextEdit *box)
 {
-    layOutAtWidth(box);
-    qreal height = 0;
-    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next())
-        height += box->document()->documentLayout()->blockBoundingRect(block).height();
-    return qCeil(height + 2 * box->document()->documentMargin()) + 2 * box->frameWidth() + 2;
+    return qCeil(measure(box).height()) + 2 * box->frameWidth() + 2;
 }
 
 int PageBuilder::lineTop(const QPlainTextEdit *box, int line)
 {
-    layOutAtWidth(box);
-    qreal y = box->document()->documentMargin();
-    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
-        const int lines = qMax(1, block.layout()->lineCount());
-        const qreal height = box->document()->documentLayout()->blockBoundingRect(block).height();
-        if (line < lines)
-            return box->y() + box->frameWidth() + qRound(y + height * line / lines);
-        line -= lines;
-        y += height;
-    }
-    return box->y() + box->height();
+    return box->y() + box->frameWidth() + qRound(measure(box).lineTop(line));
 }
 
 QWidget *PageBuilder::buildBlock(QWidget *page, const TContentBlock &block)
