@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -65,6 +66,9 @@ void QuestionnairePage::questions(int first, int last, Quiz::PromptStyle prompt,
             PageBuilder::buildBlock(m_page, Blocks::label(questionCaption(k), QRect(left, m_y, width - optionsWidth, 30),
                                                           QuestionnaireFonts::question(), Qt::AlignLeft | Qt::AlignVCenter));
             ChoiceGroup *group = makeGroup(k, prompt, groupName, left + width - optionsWidth, optionsWidth);
+            // The card fits its row, so that the cards of neighbouring rows never overlap.
+            group->layout()->setContentsMargins(10, 2, 8, 2);
+            group->resize(group->width(), qMin(30, group->heightFor(group->width())));
             group->move(group->x(), m_y + (30 - group->height()) / 2);
             m_y += 30 + 4;
             continue;

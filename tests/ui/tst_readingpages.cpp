@@ -2,6 +2,7 @@
 // strips, every text box showing all of its text, pictures at their natural size, only the
 // résumé template taking typing, readable in GBK, no placeholder left.
 #include "ui/mainwindow.h"
+#include "book/layout/geometry.h"
 #include "ui/pagebuilder.h"
 #include "testsupport.h"
 
@@ -43,6 +44,17 @@ int displayLines(QPlainTextEdit *box)
 
 } // namespace
 
+namespace {
+QString labelOf(const QWidget *w)
+{
+    if (!w->objectName().isEmpty())
+        return w->objectName();
+    if (const auto *label = qobject_cast<const QLabel *>(w))
+        return label->text().left(12);
+    return QString::number(w->y());
+}
+} // namespace
+
 class TestReadingPages : public QObject {
     Q_OBJECT
 private slots:
@@ -69,6 +81,37 @@ private slots:
             QVERIFY2(r.bottom() < height, qPrintable(what));
             QVERIFY2(r.left() >= 4 && r.right() < 850, qPrintable(what));
         }
+    }
+
+    // Nothing covers anything else, except what is meant to lie on a ground: the cover's picture
+    // links on the cover, the panel's lines on their panel, score boxes on the lines of their text.
+    void blocksDoNotOverlap_data() { pages_data(); }
+    void blocksDoNotOverlap()
+    {
+        QFETCH(int, page);
+        m_window->navigator().GoToPage(page);
+        QWidget *p = m_window->page(page);
+        const auto isGround = [](const QWidget *w) {
+            const auto *frame = qobject_cast<const QFrame *>(w);
+            const bool panel = frame && frame->frameShape() == QFrame::Box;
+            const auto *label = qobject_cast<const QLabel *>(w);
+            const bool cover = label && w->width() >= PictureSize::kCoverBlock.width();
+            return panel || cover || w->objectName() == QLatin1String("Memo6");
+        };
+        QList<QWidget *> children;
+        for (QWidget *w : p->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (w->isVisibleTo(p) && !w->geometry().isEmpty())
+                children << w;
+        for (int i = 0; i < children.size(); ++i)
+            for (int j = i + 1; j < children.size(); ++j) {
+                QWidget *a = children[i], *b = children[j];
+                if (!a->geometry().intersects(b->geometry()))
+                    continue;
+                const bool onGround = (isGround(a) && a->geometry().contains(b->geometry())) ||
+                                      (isGround(b) && b->geometry().contains(a->geometry()));
+                QVERIFY2(onGround, qPrintable(QStringLiteral("%1 %2 overlaps %3 %4")
+                                                  .arg(a->metaObject()->className(), labelOf(a), b->metaObject()->className(), labelOf(b))));
+            }
     }
 
     void textBoxesShowAllTheirText_data() { pages_data(); }

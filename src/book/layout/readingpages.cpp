@@ -162,8 +162,12 @@ TPageContent ReadingPages::pageTop(PageId page)
         break;
     case TPageKind::Questionnaire:
         content.blocks.append(Blocks::heading(heading, kHeadingTop, 20));
-        if (*entry.subHeading)
-            content.blocks.append(Blocks::heading(QString::fromUtf8(entry.subHeading), kHeadingTop + 30, 16));
+        if (*entry.subHeading) {
+            // Centred on the same line as a 30 px box at kHeadingTop + 30, but clear of the title.
+            TContentBlock sub = Blocks::heading(QString::fromUtf8(entry.subHeading), kHeadingTop + 30, 16);
+            sub.place.adjust(0, 4, 0, -4);
+            content.blocks.append(sub);
+        }
         break;
     default:
         content.blocks.append(Blocks::heading(heading));
