@@ -355,6 +355,13 @@ const QVector<TLinkEntry> &TLinkTable::rows()
     return table;
 }
 
+const TLinkEntry &TLinkTable::row(int index)
+{
+    static const TLinkEntry none;
+    Q_ASSERT_X(index >= 0 && index < rows().size(), "TLinkTable::row", "no such link");
+    return index >= 0 && index < rows().size() ? rows().at(index) : none;
+}
+
 int TLinkTable::indexOf(PageId page, const QString &name)
 {
     if (name.isEmpty())

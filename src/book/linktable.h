@@ -51,7 +51,8 @@ struct TLinkEntry {
 class TLinkTable {
 public:
     static const QVector<TLinkEntry> &rows();
-    static const TLinkEntry &row(int index) { return rows().at(index); }
+    // A row that does not exist stops a debug build and reads as an empty row in a release build.
+    static const TLinkEntry &row(int index);
 
     // Row index of the link named `name` on `page`; -1 when there is none.
     static int indexOf(PageId page, const QString &name);

@@ -56,6 +56,14 @@ const QHash<QString, QString> &TextData::file(const QString &resourcePath)
 
 QString TextData::text(const QString &resourcePath, const QString &key)
 {
+    const QHash<QString, QString> &entries = file(resourcePath);
+    const auto found = entries.constFind(key);
+    Q_ASSERT_X(found != entries.constEnd(), "TextData::text", qPrintable(resourcePath + QLatin1Char(' ') + key));
+    return found != entries.constEnd() ? *found : QString();
+}
+
+QString TextData::optional(const QString &resourcePath, const QString &key)
+{
     return file(resourcePath).value(key);
 }
 

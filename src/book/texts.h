@@ -14,8 +14,11 @@ QHash<QString, QString> parse(const QString &source);
 // The entries of a built-in resource file, read once. An unknown file gives no entries.
 const QHash<QString, QString> &file(const QString &resourcePath);
 
-// One entry of a built-in file; empty when it is missing.
+// One entry of a built-in file that must be there: a missing one stops a debug build and reads
+// as empty text in a release build.
 QString text(const QString &resourcePath, const QString &key);
+// An entry that a file may or may not have; empty when it is missing.
+QString optional(const QString &resourcePath, const QString &key);
 
 // An entry's lines without their surrounding blanks, empty lines left out (option labels).
 QStringList lines(const QString &text);

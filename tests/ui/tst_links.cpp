@@ -632,6 +632,7 @@ private slots:
     void aMissingPictureStillTakesClicks()
     {
         QWidget page;
+        QTest::ignoreMessage(QtWarningMsg, "Pathora: picture :/images/no-such-picture.jpg is missing or damaged");
         const int row = TLinkTable::indexOf(11, QStringLiteral("Image1"));
         QWidget *w = PageBuilder::buildBlock(&page, Blocks::link(row, QRect(10, 10, 745, 89), {},
                                                                  QStringLiteral(":/images/no-such-picture.jpg")));

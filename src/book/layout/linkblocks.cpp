@@ -126,7 +126,8 @@ int addSectionList(QVector<TContentBlock> &blocks, const ListStyle &style, PageI
                                        [intro](const auto &o) { return o.intro == intro; });
     if (outline == std::end(kOutline))
         return y;
-    const QStringList groups = TextData::lines(pageText(QStringLiteral("groups%1").arg(intro)));
+    const QStringList groups =
+        TextData::lines(TextData::optional(QStringLiteral(":/data/pages.txt"), QStringLiteral("groups%1").arg(intro)));
     for (int g = 0; g < 4 && outline->counts[g] > 0; ++g) {
         int entryLeft = style.groupLeft;
         if (g < groups.size()) {

@@ -24,7 +24,7 @@ QString pageText(const char *key)
 
 QString articleText(PageId page, int box)
 {
-    return TextData::text(QStringLiteral(":/data/articles/TabSheet%1.txt").arg(page), QStringLiteral("box%1").arg(box));
+    return TextData::optional(QStringLiteral(":/data/articles/TabSheet%1.txt").arg(page), QStringLiteral("box%1").arg(box));
 }
 
 FontSpec song(int pixelSize, bool bold = false, bool underline = false)

@@ -159,6 +159,11 @@ QString QuizRecord::text(const QString &key) const
     return TextData::text(QString::fromLatin1(data), key);
 }
 
+QString QuizRecord::optionalText(const QString &key) const
+{
+    return TextData::optional(QString::fromLatin1(data), key);
+}
+
 const QVector<QuizRecord> &records()
 {
     static const QVector<QuizRecord> all = makeRecords();
@@ -200,11 +205,11 @@ std::unique_ptr<TQuestionnaire> makeQuestionnaire(const QuizRecord &record)
     case Variant::DrivingForce:
         return nullptr;
     }
-    const QString shared = record.text(QStringLiteral("options"));
+    const QString shared = record.sharedOptions ? record.text(QStringLiteral("options")) : QString();
     for (int k = 1; k <= record.questionCount; ++k) {
         TChoiceQuestion q;
         q.Number = k;
-        q.prompt = record.text(QStringLiteral("q%1").arg(k));
+        q.prompt = record.optionalText(QStringLiteral("q%1").arg(k));   // word pairs have none
         q.options = TextData::lines(record.sharedOptions ? shared
                                                          : record.text(QStringLiteral("q%1.opts").arg(k)));
         q.columns = record.columns.value(record.columns.size() == 1 ? 0 : k - 1, 1);

@@ -61,7 +61,8 @@ struct QuizRecord {
     FontSpec resultFont;
 
     QString groupNameOf(int number) const;
-    QString text(const QString &key) const;
+    QString text(const QString &key) const;           // an entry the file must have
+    QString optionalText(const QString &key) const;   // one it may lack
 };
 
 // The ten records, in page order.

@@ -21,6 +21,9 @@ QPixmap Pictures::get(const QString &resourcePath)
         const QImage image = jpeg ? decodeJpeg(bytes) : QImage::fromData(bytes, "PNG");
         pixmap = QPixmap::fromImage(image);
     }
+    // A picture that is missing or cannot be decoded leaves its block empty; say which one.
+    if (pixmap.isNull())
+        qWarning("Pathora: picture %s is missing or damaged", qPrintable(resourcePath));
     cache.insert(resourcePath, pixmap);
     return pixmap;
 }

@@ -26,7 +26,7 @@ void Questionnaires::layOutAptitude(QuestionnairePage &p, const Quiz::QuizRecord
     // The reference texts, each under its heading where it has one.
     for (const char *memo : {"Memo18", "Memo19", "Memo20", "Memo21"}) {
         const QString key = QString::fromLatin1(memo).toLower();
-        const QString heading = r.text(QStringLiteral("heading.") + key);
+        const QString heading = r.optionalText(QStringLiteral("heading.") + key);
         if (!heading.isEmpty())
             p.text(heading, QuestionnaireFonts::heading());
         p.textBox(QString::fromLatin1(memo), r.text(key), QuestionnaireFonts::intro());

@@ -24,7 +24,7 @@ FontSpec headFont(Quiz::HeadStyle style)
 
 QString orCommon(const QuizRecord &record, const char *key)
 {
-    const QString own = record.text(QString::fromLatin1(key));
+    const QString own = record.optionalText(QString::fromLatin1(key));
     return own.isEmpty() ? Quiz::commonText(QString::fromLatin1(key)) : own;
 }
 
