@@ -5,6 +5,7 @@
 #include "ui/platform/pictures.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QCoreApplication>
@@ -87,6 +88,14 @@ QWidget *makePanel(QWidget *page, const TContentBlock &)
     auto *panel = new QFrame(page);
     dressAsPanel(panel);
     return panel;
+}
+
+QWidget *makeField(QWidget *page, const TContentBlock &b)
+{
+    auto *field = new QLineEdit(page);
+    field->setAccessibleName(b.text);
+    field->setPlaceholderText(b.hint);
+    return field;
 }
 
 QWidget *makeLink(QWidget *page, const TContentBlock &b)
@@ -178,6 +187,9 @@ QWidget *PageBuilder::buildBlock(QWidget *page, const TContentBlock &block)
         break;
     case TBlockKind::Panel:
         w = makePanel(page, block);
+        break;
+    case TBlockKind::Field:
+        w = makeField(page, block);
         break;
     }
     if (block.kind != TBlockKind::Picture && block.kind != TBlockKind::Link && block.kind != TBlockKind::Panel)

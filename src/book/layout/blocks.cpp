@@ -79,6 +79,15 @@ TContentBlock panel(const QRect &place)
     return b;
 }
 
+TContentBlock field(const QString &name, const QString &accessibleName, const QString &hint, const QRect &place,
+                    const TFontSpec &font)
+{
+    TContentBlock b = textBlock(TBlockKind::Field, accessibleName, place, font, name);
+    b.editable = true;
+    b.hint = hint;
+    return b;
+}
+
 TContentBlock logo()
 {
     return picture(QStringLiteral(":/images/logo.png"), PageGeometry::kLogo);
