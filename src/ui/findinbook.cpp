@@ -177,21 +177,19 @@ QVector<QRect> textRects(QWidget *w, int start, int length)
 // A highlighter's stroke over a match in a label or a button; it takes no clicks.
 class FindMark : public QWidget {
 public:
-    FindMark(QWidget *target, QVector<QRect> rects) : QWidget(target), m_rects(std::move(rects))
+    // `rects` in the target's coordinates; the mark covers their bounds.
+    FindMark(QWidget *target, const QVector<QRect> &rects) : QWidget(target)
     {
         setObjectName(QStringLiteral("FindMark"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
-        setGeometry(target->rect());
+        QRect bounds;
+        for (const QRect &r : rects)
+            bounds |= r;
+        for (const QRect &r : rects)
+            m_rects << r.translated(-bounds.topLeft());
+        setGeometry(bounds);
         show();
-    }
-
-    QRect bounds() const
-    {
-        QRect r;
-        for (const QRect &rect : m_rects)
-            r |= rect;
-        return r;
     }
 
 protected:
@@ -332,8 +330,13 @@ void FindInBook::land(const TFindHit &hit)
         scrollIntoView(at.widget, at.widget->rect());
         return;
     }
-    m_mark = new FindMark(at.widget, textRects(at.widget, at.start, at.length));
-    scrollIntoView(at.widget, m_mark->bounds().isValid() ? m_mark->bounds() : at.widget->rect());
+    const QVector<QRect> rects = textRects(at.widget, at.start, at.length);
+    if (rects.isEmpty()) {
+        scrollIntoView(at.widget, at.widget->rect());
+        return;
+    }
+    m_mark = new FindMark(at.widget, rects);
+    scrollIntoView(at.widget, m_mark->geometry());
 }
 
 void FindInBook::clearMark()
