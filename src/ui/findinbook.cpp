@@ -21,7 +21,7 @@
 
 namespace {
 
-const QColor kMarkColor(0xff, 0xc8, 0x1e, 140);
+const QColor kMarkColor(0xff, 0xd0, 0x40);
 
 // The text a control shows the reader, or a null string for controls that show none.
 QString shownText(const QWidget *w)
@@ -196,6 +196,8 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
+        // Multiplied onto what the control drew, so that its text stays dark on the yellow.
+        painter.setCompositionMode(QPainter::CompositionMode_Multiply);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
         painter.setBrush(kMarkColor);
