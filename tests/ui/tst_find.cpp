@@ -182,6 +182,16 @@ private slots:
             QVERIFY(!b->textCursor().hasSelection());
     }
 
+    // A verdict shows only once the test is finished: its match leads to the result box.
+    void aVerdictLeadsToTheResultBox()
+    {
+        search(phraseFrom(":/data/eq.txt", "verdict2"));
+        QTest::keyClick(field(), Qt::Key_Return);
+        QCOMPARE(m_window->navigator().currentPage(), 1);
+        QWidget *box = m_window->page(1)->findChild<QPlainTextEdit *>(QStringLiteral("Memo1_1"));
+        QVERIFY(inView(box, QRect(0, 0, box->width(), box->height() / 2)));
+    }
+
     // A match is reached like a link: the current questionnaire keeps its answers, one entered
     // anew starts empty.
     void questionnaireAnswersSurviveOnlyOnTheCurrentPage()
