@@ -83,16 +83,23 @@ private slots:
     {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
-        QTest::newRow("Ctrl+F") << int(Qt::Key_F) << int(Qt::ControlModifier);
-        QTest::newRow("slash") << int(Qt::Key_Slash) << int(Qt::NoModifier);
+        QTest::addColumn<int>("page");   // with the focus in its first article box, when it has one
+        QTest::newRow("Ctrl+F") << int(Qt::Key_F) << int(Qt::ControlModifier) << 36;
+        QTest::newRow("slash") << int(Qt::Key_Slash) << int(Qt::NoModifier) << 36;
+        QTest::newRow("slash in a read-only article") << int(Qt::Key_Slash) << int(Qt::NoModifier) << 12;
     }
     void keysOpenTheBarAndEscClosesIt()
     {
         QFETCH(int, key);
         QFETCH(int, modifiers);
+        QFETCH(int, page);
+        m_window->navigator().GoToPage(page);
+        if (auto *box = m_window->page(page)->findChild<QPlainTextEdit *>(QStringLiteral("ArticleBox1")))
+            box->setFocus();
         const QSize size = m_window->frameGeometry().size();
         QVERIFY(!bar()->isVisible());
-        QTest::keyClick(m_window.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : m_window.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QVERIFY(bar()->isVisible());
         QCOMPARE(QApplication::focusWidget(), field());
         QCOMPARE(m_window->frameGeometry().size(), size);
