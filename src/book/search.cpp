@@ -222,5 +222,16 @@ QString TBookIndex::pageTitle(PageId page)
     const QString heading = QString::fromUtf8(TPageTable::entry(page).heading).trimmed();
     if (!heading.isEmpty())
         return heading;
-    return TextData::text(QStringLiteral(":/data/pages.txt"), QStringLiteral("advert.name"));
+    // The four advert pages are alike: each is told by the section it closes.
+    QString section;
+    for (PageId id : TPageTable::readingOrder()) {
+        if (id == page)
+            break;
+        if (TPageTable::entry(id).kind == TPageKind::SectionIntro)
+            section = QString::fromUtf8(TPageTable::entry(id).heading).trimmed();
+    }
+    const QString programme = TextData::text(QStringLiteral(":/data/pages.txt"), QStringLiteral("advert.name"));
+    if (section.isEmpty())
+        return programme;
+    return TextData::text(QStringLiteral(":/data/find.txt"), QStringLiteral("page.advert")).arg(programme, section);
 }

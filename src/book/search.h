@@ -59,7 +59,7 @@ public:
     TFindExcerpt excerpt(const TFindHit &hit, int before = 12, int after = 28) const;
 
     // The title a page goes by in a list of hits: its heading, or for an advert page the name of
-    // the programme it advertises.
+    // the programme it advertises and the section it follows.
     static QString pageTitle(PageId page);
 
     // Full-width forms to half-width, the ideographic space to a blank, Latin letters to lower

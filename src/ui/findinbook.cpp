@@ -212,19 +212,6 @@ private:
 FindInBook::FindInBook(TForm2 &window, QScrollArea *clientArea, QStackedWidget *pages)
     : QObject(&window), m_window(window), m_clientArea(clientArea)
 {
-    // A tool bar at the bottom stands above the status bar, and leaves the window's size alone.
-    m_toolBar = new QToolBar(&window);
-    m_toolBar->setObjectName(QStringLiteral("FindToolBar"));
-    m_toolBar->setMovable(false);
-    m_toolBar->setFloatable(false);
-    m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
-    m_toolBar->toggleViewAction()->setVisible(false);
-    m_bar = new FindBar(m_toolBar);
-    m_bar->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    m_toolBar->addWidget(m_bar);
-    window.addToolBar(Qt::BottomToolBarArea, m_toolBar);
-    m_toolBar->hide();
-
     const auto key = [&window](const QKeySequence &sequence, auto slot) {
         auto *shortcut = new QShortcut(sequence, &window);
         QObject::connect(shortcut, &QShortcut::activated, &window, slot);
@@ -237,17 +224,36 @@ FindInBook::FindInBook(TForm2 &window, QScrollArea *clientArea, QStackedWidget *
     key(QKeySequence::FindPrevious, [this] { step(-1); });
     m_escape = key(QKeySequence(Qt::Key_Escape), [this] { close(); });
     m_escape->setEnabled(false);
+    connect(pages, &QStackedWidget::currentChanged, this, &FindInBook::clearMark);
+}
 
+// The bar is made when first opened, so that start-up does not pay for it.
+FindBar *FindInBook::ensureBar()
+{
+    if (m_bar)
+        return m_bar;
+    // A tool bar at the bottom stands above the status bar, and leaves the window's size alone.
+    m_toolBar = new QToolBar(&m_window);
+    m_toolBar->setObjectName(QStringLiteral("FindToolBar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_toolBar->toggleViewAction()->setVisible(false);
+    m_bar = new FindBar(m_toolBar);
+    m_bar->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_toolBar->addWidget(m_bar);
+    m_window.addToolBar(Qt::BottomToolBarArea, m_toolBar);
     connect(m_bar, &FindBar::chosen, this, &FindInBook::land);
     connect(m_bar, &FindBar::searched, this, &FindInBook::clearMark);
     connect(m_bar, &FindBar::closeRequested, this, &FindInBook::close);
-    connect(pages, &QStackedWidget::currentChanged, this, &FindInBook::clearMark);
+    return m_bar;
 }
 
 FindInBook::~FindInBook() = default;
 
 void FindInBook::open()
 {
+    ensureBar();
     QWidget *focus = m_window.focusWidget();
     if (focus && !m_toolBar->isAncestorOf(focus))
         m_focusBefore = focus;
@@ -265,7 +271,7 @@ void FindInBook::open(const QString &text)
 // F3 and Shift+F3 keep the focus where it is; with nothing to look for they open the bar.
 void FindInBook::step(int direction)
 {
-    if (m_bar->field()->text().trimmed().isEmpty()) {
+    if (!m_bar || m_bar->field()->text().trimmed().isEmpty()) {
         open();
         return;
     }
@@ -276,7 +282,7 @@ void FindInBook::step(int direction)
 
 void FindInBook::close()
 {
-    if (m_toolBar->isHidden())
+    if (!m_toolBar || m_toolBar->isHidden())
         return;
     m_escape->setEnabled(false);
     const bool hadFocus = m_toolBar->isAncestorOf(m_window.focusWidget());

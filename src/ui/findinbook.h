@@ -25,6 +25,7 @@ public:
     FindInBook(TForm2 &window, QScrollArea *clientArea, QStackedWidget *pages);
     ~FindInBook() override;
 
+    // The bar, once it has been opened; nullptr before.
     FindBar *bar() const { return m_bar; }
     // Opens the bar; with a text, searches for it at once.
     void open();
@@ -39,14 +40,15 @@ public:
     void land(const TFindHit &hit);
 
 private:
+    FindBar *ensureBar();
     void clearMark();
     void scrollIntoView(QWidget *widget, const QRect &rect);
 
     TForm2 &m_window;
     QScrollArea *m_clientArea;
-    QToolBar *m_toolBar;
-    FindBar *m_bar;
-    QShortcut *m_escape;
+    QToolBar *m_toolBar = nullptr;
+    FindBar *m_bar = nullptr;
+    QShortcut *m_escape = nullptr;
     QPointer<QWidget> m_focusBefore;
     QPointer<QPlainTextEdit> m_markedBox;
     QPointer<FindMark> m_mark;

@@ -47,7 +47,9 @@ class TestFind : public QObject {
 private:
     std::unique_ptr<TForm2> m_window;
 
+    // Made when first opened.
     FindBar *bar() const { return m_window->findChild<FindBar *>(); }
+    bool barShown() const { return bar() && bar()->isVisible(); }
     QLineEdit *field() const { return bar()->field(); }
     QScrollArea *clientArea() const { return m_window->findChild<QScrollArea *>(); }
     QLabel *status() const { return bar()->findChild<QLabel *>(QStringLiteral("FindStatus")); }
@@ -97,14 +99,14 @@ private slots:
         if (auto *box = m_window->page(page)->findChild<QPlainTextEdit *>(QStringLiteral("ArticleBox1")))
             box->setFocus();
         const QSize size = m_window->frameGeometry().size();
-        QVERIFY(!bar()->isVisible());
+        QVERIFY(!barShown());
         QWidget *focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : m_window.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QVERIFY(bar()->isVisible());
+        QVERIFY(barShown());
         QCOMPARE(QApplication::focusWidget(), field());
         QCOMPARE(m_window->frameGeometry().size(), size);
         QTest::keyClick(field(), Qt::Key_Escape);
-        QVERIFY(!bar()->isVisible());
+        QVERIFY(!barShown());
     }
 
     // In a field that takes typing, "/" is text.
@@ -115,7 +117,7 @@ private slots:
         box->setFocus();
         box->moveCursor(QTextCursor::End);
         QTest::keyClick(box, Qt::Key_Slash);
-        QVERIFY(!bar()->isVisible());
+        QVERIFY(!barShown());
         QVERIFY(box->toPlainText().endsWith(QLatin1Char('/')));
         box->textCursor().deletePreviousChar();
     }
@@ -244,7 +246,7 @@ private slots:
         own->setFocus();
         type(own, u("ＳＴＡＲ"));
         QTest::keyClick(own, Qt::Key_Return);
-        QVERIFY(bar()->isVisible());
+        QVERIFY(barShown());
         QCOMPARE(field()->text(), u("ＳＴＡＲ"));
         QCOMPARE(bar()->hits().size(), TBookIndex::book().find(u("star")).size());
         QVERIFY(bar()->results()->isVisible());
