@@ -1,13 +1,18 @@
 // Writes a picture of every page, whole and at 100 %, to a folder:
 //   pathora_screenshots OUTDIR            (QT_QPA_PLATFORM=offscreen works)
-// plus window.png, the window as the reader first sees it.
+// plus window.png, the window as the reader first sees it, and find-*.png, the find bar with its
+// matches and a match it went to on the interview page.
 #include "ui/mainwindow.h"
+#include "ui/widgets/findbar.h"
 #include "ui/platform/fonts.h"
 #include "ui/skin/skin.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QTest>
 
 #include <cstdio>
 
@@ -33,6 +38,26 @@ int main(int argc, char **argv)
             return 1;
         }
     }
+    window.navigator().GoHome();
+    QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+    auto *field = window.findChild<QLineEdit *>(QStringLiteral("FindField"));
+    const auto type = [field](const char *text) {
+        QInputMethodEvent typed;
+        typed.setCommitString(QString::fromUtf8(text));
+        QApplication::sendEvent(field, &typed);
+    };
+    type("自我介绍");
+    QTest::qWait(50);
+    window.grab().save(out + QStringLiteral("/find-results.png"));
+    QTest::keyClick(field, Qt::Key_Return);
+    QTest::keyClick(field, Qt::Key_Return);
+    QTest::qWait(50);
+    window.grab().save(out + QStringLiteral("/find-mark.png"));
+    field->setText(QString());
+    type("ＥＱ");
+    QTest::keyClick(field, Qt::Key_Return);
+    QTest::qWait(50);
+    window.grab().save(out + QStringLiteral("/find-label.png"));
     std::printf("wrote %d pages to %s\n", kPageCount, qPrintable(out));
     return 0;
 }

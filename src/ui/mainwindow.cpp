@@ -1,5 +1,6 @@
 #include "ui/mainwindow.h"
 
+#include "ui/findinbook.h"
 #include "ui/pagebuilder.h"
 #include "book/layout/readingpages.h"
 #include "ui/widgets/linklabel.h"
@@ -50,6 +51,7 @@ TForm2::TForm2(QWidget *parent)
     buildMenu();
     buildClientArea();
     buildPages();
+    m_find = new FindInBook(*this, m_scrollArea, m_pageControl);
 
     qApp->installEventFilter(this);
     m_navigator.start();
@@ -146,6 +148,7 @@ void TForm2::ensureBuilt(PageId id)
     m_questionnaires[id] = Questionnaires::build(id, page);
     for (LinkLabel *link : page->findChildren<LinkLabel *>())
         connect(link, &LinkLabel::clicked, this, [this, link] { m_links.follow(link->link()); });
+    m_find->attachPage(page);
 }
 
 // Done while idle: a page painted once off screen (polished, laid out, its glyphs cached) shows

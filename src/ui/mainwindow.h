@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QVector>
 
+class FindInBook;
 class QAction;
 class QFrame;
 class QScrollArea;
@@ -67,6 +68,7 @@ private:
     QVector<bool> m_built;
     int m_unbuilt = kPageCount;
     QVector<class QuestionnairePage *> m_questionnaires;
+    FindInBook *m_find = nullptr;
     int m_wheelRemainder = 0;
     bool m_shownOnce = false;
     bool m_idleBuildStarted = false;

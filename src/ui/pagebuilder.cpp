@@ -6,6 +6,8 @@
 #include "ui/platform/pictures.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QtMath>
@@ -85,6 +87,14 @@ QWidget *makePanel(QWidget *page, const TContentBlock &)
     return panel;
 }
 
+QWidget *makeField(QWidget *page, const TContentBlock &b)
+{
+    auto *field = new QLineEdit(page);
+    field->setAccessibleName(b.text);
+    field->setPlaceholderText(b.hint);
+    return field;
+}
+
 QWidget *makeLink(QWidget *page, const TContentBlock &b)
 {
     const TLinkEntry &entry = TLinkTable::row(b.link);
@@ -155,6 +165,9 @@ QWidget *PageBuilder::buildBlock(QWidget *page, const TContentBlock &block)
         break;
     case BlockKind::Panel:
         w = makePanel(page, block);
+        break;
+    case BlockKind::Field:
+        w = makeField(page, block);
         break;
     }
     if (block.kind != BlockKind::Picture && block.kind != BlockKind::Link && block.kind != BlockKind::Panel)

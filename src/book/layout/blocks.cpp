@@ -79,6 +79,15 @@ TContentBlock panel(const QRect &place)
     return b;
 }
 
+TContentBlock field(const QString &name, const QString &accessibleName, const QString &hint, const QRect &place,
+                    const FontSpec &font)
+{
+    TContentBlock b = textBlock(BlockKind::Field, accessibleName, place, font, name);
+    b.editable = true;
+    b.hint = hint;
+    return b;
+}
+
 TContentBlock logo()
 {
     return picture(QStringLiteral(":/images/logo.png"), PageGeometry::kLogo);

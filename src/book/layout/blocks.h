@@ -24,8 +24,8 @@ struct FontSpec {
 };
 
 // A link is a row of the link table placed on the page; a panel is the framed ground a
-// related-links block stands on.
-enum class BlockKind { Picture, Label, TextBox, Rule, Link, Panel };
+// related-links block stands on; a field is a one-line box the reader types into.
+enum class BlockKind { Picture, Label, TextBox, Rule, Link, Panel, Field };
 
 // Where a block's left edge and width come from: its place as given, its place shrunk to the
 // width of its one line of text, or (shrunk too) right after the previous block on that block's line.
@@ -36,12 +36,14 @@ struct TContentBlock {
     BlockKind kind = BlockKind::Label;
     QRect place;                  // left, top, width, height in page coordinates; a text box of
                                   // height 0 is as tall as its text
-    QString text;                 // label or text box text; the picture's resource path
+    QString text;                 // label or text box text; the picture's resource path; a field's
+                                  // accessible name
     FontSpec font;
     QString name;                 // objectName, where the block has one
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop;
     bool editable = false;        // text boxes only
     bool scrollBar = false;       // text boxes only
+    QString hint;                 // fields only: shown while the field is empty
     int link = -1;                // links only: the row in TLinkTable
     Flow flow = Flow::Placed;
 };
@@ -72,6 +74,8 @@ TContentBlock logo();
 // and colour come from the link table, their face and size from `font`.
 TContentBlock link(int row, const QRect &place, const FontSpec &font = {}, const QString &picture = {});
 TContentBlock panel(const QRect &place);
+TContentBlock field(const QString &name, const QString &accessibleName, const QString &hint, const QRect &place,
+                    const FontSpec &font);
 // The page heading centred beside the logo.
 TContentBlock heading(const QString &text, int top = PageGeometry::kHeadingTop, int pixelSize = 16);
 } // namespace Blocks

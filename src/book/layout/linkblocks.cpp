@@ -155,6 +155,14 @@ void addContents(QVector<TContentBlock> &blocks)
         blocks << link(sections[s], QRect(70, y, 500, 26), song(18));
         y = addSectionList(blocks, style, TLinkTable::row(sections[s]).target, entries, next, y + 32) + 8;
     }
+    // A search field for the whole book in the room between the list and the brand lines.
+    const auto text = [](const char *key) {
+        return TextData::text(QStringLiteral(":/data/find.txt"), QString::fromLatin1(key));
+    };
+    y += 22;
+    blocks << label(text("contents.label"), QRect(70, y, 100, 28), song(18, true), Qt::AlignLeft | Qt::AlignVCenter);
+    blocks << Blocks::field(QStringLiteral("SearchBook"), text("contents.label"), text("contents.hint"),
+                            QRect(170, y, 340, 28), song(16));
     addBrand(blocks, kContentsPage, footTop(kContentsPage) + kBrandTop);
 }
 
