@@ -1,5 +1,8 @@
 #include "ui/mainwindow.h"
 
+#include "book/texts.h"
+#include "ui/keyboard.h"
+
 #include "ui/findinbook.h"
 #include "ui/pagebuilder.h"
 #include "book/layout/readingpages.h"
@@ -50,6 +53,7 @@ TForm2::TForm2(QWidget *parent)
 
     buildMenu();
     buildClientArea();
+    m_keys = new KeyboardAccess(*this, *m_scrollArea, m_navigator);
     buildPages();
     m_find = new FindInBook(*this, m_scrollArea, m_pageControl);
 
@@ -80,6 +84,10 @@ void TForm2::buildMenu()
     for (const auto &item : items) {
         QAction *action = bar->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(QLatin1String(item.name));
+        // The captions stay as they are; the command's key is told in its tip.
+        const QString key = TextData::optional(QStringLiteral(":/data/window.txt"), QStringLiteral("key.") + QLatin1String(item.name));
+        action->setToolTip(key.isEmpty() ? action->text() : action->text() + QStringLiteral("（") + key + QStringLiteral("）"));
+        action->setStatusTip(action->toolTip());
         const auto operation = item.operation;
         connect(action, &QAction::triggered, this, [this, operation] { (m_navigator.*operation)(); });
     }
@@ -148,6 +156,7 @@ void TForm2::ensureBuilt(PageId id)
     m_questionnaires[id] = Questionnaires::build(id, page);
     for (LinkLabel *link : page->findChildren<LinkLabel *>())
         connect(link, &LinkLabel::clicked, this, [this, link] { m_links.follow(link->link()); });
+    m_keys->pageBuilt(page);
     m_find->attachPage(page);
 }
 
@@ -205,6 +214,7 @@ void TForm2::showPage(PageId id)
 {
     ensureBuilt(id);
     m_pageControl->setCurrentIndex(TPageTable::entry(id).position());
+    m_keys->pageShown(m_pages.at(id - 1));
 }
 
 void TForm2::setLayoutHeights(int height)

@@ -58,6 +58,7 @@ private:
     bool handleWheel(QWidget *target, class QWheelEvent *event);
 
     TNavigator m_navigator;
+    class KeyboardAccess *m_keys = nullptr;
     LinkActions m_links;
     QScrollArea *m_scrollArea = nullptr;
     QWidget *m_client = nullptr;

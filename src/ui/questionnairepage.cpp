@@ -98,6 +98,7 @@ QPushButton *QuestionnairePage::finishButton(const QString &name, const QString 
 {
     auto *button = new QPushButton(caption.isEmpty() ? Quiz::commonText(QStringLiteral("finish")) : caption, m_page);
     button->setObjectName(name);
+    button->setAutoDefault(true);   // Return presses it when it has the focus
     button->setFont(PageBuilder::fontOf(QuestionnaireFonts::heading()));
     button->setGeometry(kColumnLeft + kColumnWidth / 2 - 60, m_y, 120, 32);
     connect(button, &QPushButton::clicked, this, &QuestionnairePage::finish);

@@ -1,6 +1,8 @@
 #include "ui/widgets/linklabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 LinkLabel::LinkLabel(int link, QWidget *parent)
     : QLabel(parent), m_link(link)
@@ -54,6 +56,10 @@ bool LinkLabel::event(QEvent *event)
         if (m_hovered)
             showLook(false);
         break;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        update();   // the focus mark
+        break;
     default:
         break;
     }
@@ -81,4 +87,28 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     if (click)
         emit clicked();
+}
+
+// Return and Space follow a focused link exactly as a click does.
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+// A dotted frame marks the focused link; its colour, weight and underline stay as they are.
+void LinkLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+    painter.setPen(pen);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+class QScrollArea;
+class QWidget;
+class TForm2;
+class TNavigator;
+
+// Everything the mouse does, the keyboard does: the window keys (scrolling, page turning,
+// closing, the list of keys), a Tab chain per page in reading order that stays on the page,
+// focus on the page after every page change, and the focused control scrolled into view.
+class KeyboardAccess : public QObject {
+    Q_OBJECT
+public:
+    KeyboardAccess(TForm2 &window, QScrollArea &area, TNavigator &navigator);
+
+    // A page's content is built: make its controls reachable by Tab in reading order.
+    void pageBuilt(QWidget *page);
+    // A page became current: focus goes to it, so that the next Tab reaches its first control.
+    void pageShown(QWidget *page);
+
+    // Shows the short box that lists the keys (F1).
+    void showKeys();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool windowKey(QWidget *focus, int key, Qt::KeyboardModifiers modifiers);
+    bool scroll(QWidget *focus, int key, Qt::KeyboardModifiers modifiers);
+
+    TForm2 &m_window;
+    QScrollArea &m_area;
+    TNavigator &m_navigator;
+};
