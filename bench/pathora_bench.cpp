@@ -33,6 +33,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#endif
 #include <sys/resource.h>
 #include <vector>
 
@@ -119,14 +123,29 @@ struct Times {
     double worst() const { return ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()); }
 };
 
-template <typename Change, typename Window>
-double timeChange(Window &window, Change change)
+// One page change and the repaint of the window. Under callgrind
+// (valgrind --tool=callgrind --toggle-collect='*timedChange*' pathora_bench --run timing) every
+// change is a profile part of its own, named after the setting and the page: instruction counts
+// are steady where the clock is not (a busy machine).
+Q_NEVER_INLINE double timedChange(QWidget &window, const std::function<void()> &change, const char *what)
 {
     QElapsedTimer t;
     t.start();
     change();
     window.repaint();
-    return t.nsecsElapsed() / 1e6;
+    const double ms = t.nsecsElapsed() / 1e6;
+#ifdef CALLGRIND_DUMP_STATS_AT
+    CALLGRIND_DUMP_STATS_AT(what);
+#else
+    Q_UNUSED(what);
+#endif
+    return ms;
+}
+
+double timeChange(QWidget &window, const std::function<void()> &change, const char *setting, PageId page = kNoPage)
+{
+    const QByteArray what = QByteArray(setting) + ' ' + (page == kNoPage ? QByteArray() : TPageEntry::pageName(page).toLatin1());
+    return timedChange(window, change, what.constData());
 }
 
 void print(const char *key, double value)
@@ -166,7 +185,7 @@ int runTiming(QApplication &app)
         BareWindow bare;
         waitForFirstPaint(bare);
         for (int i = 0; i < 3 * kPageCount; ++i)
-            bareChange.add(timeChange(bare, [&] { bare.pages->setCurrentIndex(1 - bare.pages->currentIndex()); }));
+            bareChange.add(timeChange(bare, [&] { bare.pages->setCurrentIndex(1 - bare.pages->currentIndex()); }, "bare"));
     }
     print("change.bare.median", bareChange.median());
     print("change.bare.worst", bareChange.worst());
@@ -177,7 +196,7 @@ int runTiming(QApplication &app)
         TForm2 window;
         waitForFirstPaint(window);
         for (PageId id : TPageTable::readingOrder())
-            cold.add(timeChange(window, [&] { window.navigator().GoToPage(id); }));
+            cold.add(timeChange(window, [&] { window.navigator().GoToPage(id); }, "cold", id));
     }
 
     TForm2 window;
@@ -191,7 +210,7 @@ int runTiming(QApplication &app)
     Times built;
     for (int round = 0; round < 3; ++round)
         for (PageId id : TPageTable::readingOrder())
-            built.add(timeChange(window, [&] { window.navigator().GoToPage(id); }));
+            built.add(timeChange(window, [&] { window.navigator().GoToPage(id); }, "built", id));
 
     Times back;
     for (int round = 0; round < 3; ++round)
@@ -203,7 +222,7 @@ int runTiming(QApplication &app)
             window.repaint();
             window.navigator().GoToPage(1);
             window.repaint();
-            back.add(timeChange(window, [&] { window.navigator().GoToPage(id); }));
+            back.add(timeChange(window, [&] { window.navigator().GoToPage(id); }, "return", id));
         }
 
     for (const auto &[name, times] : {std::pair{"built", &built}, {"cold", &cold}, {"return", &back}}) {
