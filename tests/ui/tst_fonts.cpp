@@ -26,11 +26,11 @@ namespace {
 
 constexpr char kRenderTo[] = "PATHORA_TEST_RENDER_TO";
 
-// Every page of a fully built window, as the reader sees it.
+// The window as first shown (menu bar included), then every page of it, as the reader sees them.
 QVector<QImage> renderPages()
 {
     auto window = TestSupport::makeWindow();
-    QVector<QImage> pages;
+    QVector<QImage> pages{window->grab().toImage()};
     for (PageId id = 1; id <= kPageCount; ++id) {
         window->navigator().GoToPage(id);
         QApplication::processEvents();
@@ -139,7 +139,8 @@ void TestFonts::builtInTextsHaveTheirGlyphs()
                          + coverage.problems.mid(0, 20).join(QLatin1Char('\n'))));
 }
 
-// Renders the pages again in a process whose fontconfig rejects every font that can show Chinese.
+// Renders the window and its pages again in a process whose fontconfig rejects every font that
+// can show Chinese.
 void TestFonts::pagesLookTheSameWithoutSystemCjkFonts()
 {
     QTemporaryDir dir;
@@ -176,15 +177,16 @@ void TestFonts::pagesLookTheSameWithoutSystemCjkFonts()
 
     const QVector<QImage> pages = renderPages();
     QStringList differ;
-    for (PageId id = 1; id <= kPageCount; ++id) {
-        const QImage without(dir.filePath(TPageEntry::pageName(id) + QStringLiteral(".png")));
-        if (without.convertToFormat(QImage::Format_ARGB32) != pages[id - 1].convertToFormat(QImage::Format_ARGB32))
-            differ.append(TPageEntry::pageName(id));
+    for (PageId id = 0; id <= kPageCount; ++id) {
+        const QString name = id == 0 ? QStringLiteral("window") : TPageEntry::pageName(id);
+        const QImage without(dir.filePath(name + QStringLiteral(".png")));
+        if (without.convertToFormat(QImage::Format_ARGB32) != pages[id].convertToFormat(QImage::Format_ARGB32))
+            differ.append(name);
     }
     QVERIFY2(differ.isEmpty(), qPrintable(QStringLiteral("different without system CJK fonts: ") + differ.join(", ")));
 }
 
-// Run with PATHORA_TEST_RENDER_TO=DIR, the program writes its pages to DIR instead of testing,
+// Run with PATHORA_TEST_RENDER_TO=DIR, the program writes the window and its pages to DIR instead of testing,
 // with the families that can show Chinese in DIR/chinese-families.txt.
 int main(int argc, char **argv)
 {
@@ -195,9 +197,11 @@ int main(int argc, char **argv)
         return QTest::qExec(&test, argc, argv);
     }
     const QVector<QImage> pages = renderPages();
-    for (PageId id = 1; id <= kPageCount; ++id)
-        if (!pages[id - 1].save(out + QLatin1Char('/') + TPageEntry::pageName(id) + QStringLiteral(".png")))
+    for (PageId id = 0; id <= kPageCount; ++id) {
+        const QString name = id == 0 ? QStringLiteral("window") : TPageEntry::pageName(id);
+        if (!pages[id].save(out + QLatin1Char('/') + name + QStringLiteral(".png")))
             return 1;
+    }
     QFile families(out + QStringLiteral("/chinese-families.txt"));
     if (!families.open(QIODevice::WriteOnly))
         return 1;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QResource>
 
 QStringList Fonts::embeddedFaces()
@@ -38,6 +39,9 @@ void registerEmbeddedFaces()
 void Fonts::installSubstitutions()
 {
     registerEmbeddedFaces();
+    // Text in Qt's own font (the menu bar, message boxes) takes the Chinese its face lacks from
+    // the embedded sans, not from whatever face the machine would fall back to.
+    QFont::insertSubstitution(QGuiApplication::font().family(), QStringLiteral("Pathora Sans"));
     QFont::insertSubstitutions(QStringLiteral("宋体"),
                                {QStringLiteral("Pathora Serif"), QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
                                 QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN"),
