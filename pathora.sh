@@ -4,12 +4,13 @@
 #   ./pathora.sh test   install what is missing, build, run the whole test suite
 #   ./pathora.sh bench  build and print the start-up, page-change and memory figures
 #   ./pathora.sh shots [DIR]   write a picture of every page to DIR (default: screenshots)
+#   ./pathora.sh fonts  regenerate the embedded font subsets in data/fonts from the texts
 set -euo pipefail
 cd "$(dirname "$0")"
 
 mode=${1:-run}
 build_dir=${PATHORA_BUILD_DIR:-build}
-packages=(g++ cmake make qt6-base-dev libgl-dev zlib1g-dev libjpeg-dev fonts-noto-cjk)
+packages=(g++ cmake make qt6-base-dev libgl-dev zlib1g-dev libjpeg-dev)
 
 install_missing() {
     local missing=()
@@ -75,8 +76,13 @@ shots)
     build --target pathora_screenshots
     QT_QPA_PLATFORM=offscreen "$build_dir/pathora_screenshots" "${2:-screenshots}"
     ;;
+fonts)
+    packages+=(fonts-noto-cjk python3-fonttools)
+    install_missing
+    /usr/bin/python3 tools/fonts/subset.py
+    ;;
 *)
-    echo "usage: $0 run|test|bench|shots [DIR]" >&2
+    echo "usage: $0 run|test|bench|shots [DIR]|fonts" >&2
     exit 2
     ;;
 esac

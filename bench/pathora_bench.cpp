@@ -1,27 +1,43 @@
-// Start-up, page-change and memory figures for Pathora, measured under the current platform
-// (QT_QPA_PLATFORM=offscreen on a machine without a display):
-//   pathora_bench
-// Start-up is timed from the start of construction to the end of the first paint, for a bare
-// window with the same menu and scroll area and then for Pathora's window, in this one run
-// (the median of several runs each).
+// Start-up, page-change and memory figures for Pathora beside a bare Qt window, measured under the
+// current platform (QT_QPA_PLATFORM=offscreen on a machine without a display):
+//   pathora_bench [RUNS]
+// Every run is a process of its own (this program started again with --run KIND), so that one
+// run's caches and heap never flatter the next; the table gives the median and the worst of the
+// runs for each figure and its ratio to the bare window's figure of the same runs.
+//   timing        start-up to the first painted frame, the median of 9 windows each; page changes
+//                 with a repaint in three settings: every page built (three rounds in reading
+//                 order), turning pages from the moment the window first shows (no idle time, so
+//                 every page is built on the spot), and returning to a questionnaire page after
+//                 answering it; the bare window's change is between two pages of text.
+//   memory        peak resident memory with every page built and painted once, and what the
+//                 resident set holds then (anonymous, file-backed); the bare window shows one
+//                 page of Chinese text with the machine's own fonts.
+#include "book/texts.h"
 #include "book/search.h"
 #include "ui/mainwindow.h"
-#include "ui/widgets/choicegroup.h"
-#include "ui/findinbook.h"
-#include "ui/widgets/findbar.h"
 #include "ui/platform/fonts.h"
 #include "ui/skin/skin.h"
+#include "ui/widgets/choicegroup.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
-#include <QMenuBar>
+#include <QFile>
+#include <QLabel>
 #include <QMainWindow>
-#include <QPushButton>
+#include <QMap>
+#include <QMenuBar>
+#include <QProcess>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QStackedWidget>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#endif
 #include <sys/resource.h>
 #include <vector>
 
@@ -43,6 +59,17 @@ private:
     QWidget *m_window;
 };
 
+template <typename Window>
+void waitForFirstPaint(Window &window)
+{
+    FirstPaint probe(&window);
+    qApp->installEventFilter(&probe);
+    window.show();
+    while (!probe.painted)
+        QApplication::processEvents();
+    qApp->removeEventFilter(&probe);
+}
+
 // From the start of construction to the end of the event-loop pass that painted the first frame.
 template <typename Make>
 double timeToFirstPaint(Make make)
@@ -50,174 +77,303 @@ double timeToFirstPaint(Make make)
     QElapsedTimer t;
     t.start();
     auto window = make();
-    FirstPaint probe(window.get());
-    qApp->installEventFilter(&probe);
-    window->show();
-    while (!probe.painted)
-        QApplication::processEvents();
+    waitForFirstPaint(*window);
+    return t.nsecsElapsed() / 1e6;
+}
+
+// About as much as one page shows at once.
+QString pageOfText()
+{
+    return TextData::text(QStringLiteral(":/data/articles/TabSheet12.txt"), QStringLiteral("box1")).left(1500);
+}
+
+// The same frame as Pathora's (menu, scroll area, client size) around two pages of text.
+class BareWindow : public QMainWindow {
+public:
+    BareWindow()
+    {
+        for (const char *c : {"返回首页", "返回目录页", "上一页", "下一页"})
+            menuBar()->addAction(QString::fromUtf8(c));
+        auto *area = new QScrollArea;
+        auto *client = new QWidget;
+        client->resize(1025, 1056);
+        pages = new QStackedWidget(client);
+        pages->setGeometry(88, 56, 921, 1000);
+        for (int i = 0; i < 2; ++i) {
+            auto *text = new QLabel(pageOfText());
+            text->setWordWrap(true);
+            text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            pages->addWidget(text);
+        }
+        area->setWidget(client);
+        setCentralWidget(area);
+        resize(1058, 598);
+    }
+    QStackedWidget *pages;
+};
+
+struct Times {
+    std::vector<double> ms;
+    void add(double v) { ms.push_back(v); }
+    double median() const
+    {
+        std::vector<double> v = ms;
+        std::sort(v.begin(), v.end());
+        return v.empty() ? 0 : v[v.size() / 2];
+    }
+    double worst() const { return ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()); }
+};
+
+// One page change and the repaint of the window. Under callgrind
+// (valgrind --tool=callgrind --toggle-collect='*timedChange*' pathora_bench --run timing) every
+// change is a profile part of its own, named after the setting and the page: instruction counts
+// are steady where the clock is not (a busy machine).
+Q_NEVER_INLINE double timedChange(QWidget &window, const std::function<void()> &change, const char *what)
+{
+    QElapsedTimer t;
+    t.start();
+    change();
+    window.repaint();
     const double ms = t.nsecsElapsed() / 1e6;
-    qApp->removeEventFilter(&probe);
+#ifdef CALLGRIND_DUMP_STATS_AT
+    CALLGRIND_DUMP_STATS_AT(what);
+#else
+    Q_UNUSED(what);
+#endif
     return ms;
 }
 
-std::unique_ptr<QMainWindow> bareWindow()
+double timeChange(QWidget &window, const std::function<void()> &change, const char *setting, PageId page = kNoPage)
 {
-    auto w = std::make_unique<QMainWindow>();
-    for (const char *c : {"返回首页", "返回目录页", "上一页", "下一页"})
-        w->menuBar()->addAction(QString::fromUtf8(c));
-    auto *area = new QScrollArea;
-    auto *client = new QWidget;
-    client->resize(1025, 1056);
-    area->setWidget(client);
-    w->setCentralWidget(area);
-    w->resize(1058, 598);
-    return w;
+    const QByteArray what = QByteArray(setting) + ' ' + (page == kNoPage ? QByteArray() : TPageEntry::pageName(page).toLatin1());
+    return timedChange(window, change, what.constData());
 }
 
-double median(std::vector<double> v)
+void print(const char *key, double value)
 {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
+    std::printf("%s %.3f\n", key, value);
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+void answerEverything(QWidget *page)
 {
-    QApplication app(argc, argv);
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
-    Fonts::installSubstitutions();
+    for (ChoiceGroup *group : page->findChildren<ChoiceGroup *>())
+        if (group->isVisibleTo(page) && group->optionCount() > 0)
+            group->option(group->optionCount() - 1)->click();
+    for (QComboBox *box : page->findChildren<QComboBox *>())
+        if (box->count() > 1) {
+            box->setCurrentIndex(1);
+            emit box->activated(1);
+        }
+}
 
-    // Warm the platform once, so neither side pays for it alone.
-    timeToFirstPaint(bareWindow);
+int runTiming(QApplication &app)
+{
+    Skin::applyBuiltIn(app);
+    // Warm the platform, the skin and the pictures once, so neither side pays for them alone.
+    timeToFirstPaint([] { return std::make_unique<BareWindow>(); });
+    timeToFirstPaint([] { return std::make_unique<TForm2>(); });
 
-    // The first start of the process also unpacks the skin and decodes the cover picture.
-    const double firstStart = timeToFirstPaint([&] {
-        Skin::applyBuiltIn(app);
-        return std::make_unique<TForm2>();
-    });
-
-    std::vector<double> bare, pathora;
+    Times bareStart, pathoraStart;
     for (int i = 0; i < 9; ++i) {
-        bare.push_back(timeToFirstPaint(bareWindow));
-        pathora.push_back(timeToFirstPaint([] { return std::make_unique<TForm2>(); }));
+        bareStart.add(timeToFirstPaint([] { return std::make_unique<BareWindow>(); }));
+        pathoraStart.add(timeToFirstPaint([] { return std::make_unique<TForm2>(); }));
     }
-    std::printf("start-up to first paint: bare window %.1f ms, Pathora %.1f ms (median of 9; ratio %.2f)\n",
-                median(bare), median(pathora), median(pathora) / median(bare));
-    std::printf("first start of the process (skin unpacked, cover decoded): %.1f ms\n", firstStart);
+    print("start.bare", bareStart.median());
+    print("start.pathora", pathoraStart.median());
+
+    Times bareChange;
+    {
+        BareWindow bare;
+        waitForFirstPaint(bare);
+        for (int i = 0; i < 3 * kPageCount; ++i)
+            bareChange.add(timeChange(bare, [&] { bare.pages->setCurrentIndex(1 - bare.pages->currentIndex()); }, "bare"));
+    }
+    print("change.bare.median", bareChange.median());
+    print("change.bare.worst", bareChange.worst());
+
+    // Turning pages from the first frame on, faster than idle time comes.
+    Times cold;
+    {
+        TForm2 window;
+        waitForFirstPaint(window);
+        for (PageId id : TPageTable::readingOrder())
+            cold.add(timeChange(window, [&] { window.navigator().GoToPage(id); }, "cold", id));
+    }
 
     TForm2 window;
-    window.show();
+    waitForFirstPaint(window);
     QElapsedTimer idle;
     idle.start();
     while (!window.allPagesBuilt())
         app.processEvents();
-    const double idleBuild = idle.nsecsElapsed() / 1e6;
-    double worst = 0, total = 0;
-    int changes = 0;
-    PageId worstPage = kNoPage;
-    for (int round = 0; round < 3; ++round) {
-        for (PageId id : TPageTable::readingOrder()) {
-            QElapsedTimer t;
-            t.start();
-            window.navigator().GoToPage(id);
-            window.repaint();
-            const double ms = t.nsecsElapsed() / 1e6;
-            total += ms;
-            ++changes;
-            if (ms > worst) {
-                worst = ms;
-                worstPage = id;
-            }
-        }
-    }
-    std::printf("pages built while idle after the first frame: %.1f ms in all\n", idleBuild);
-    std::printf("page change with repaint: mean %.2f ms, worst %.2f ms (%s), %d changes\n", total / changes,
-                worst, qPrintable(TPageEntry::pageName(worstPage)), changes);
+    print("idle.build", idle.nsecsElapsed() / 1e6);
 
-    // Finish on the PSTRI page, fifty answers given.
-    {
-        window.navigator().GoToPage(7);
-        QWidget *page = window.page(7);
-        for (int k = 1; k <= 50; ++k)
-            page->findChild<ChoiceGroup *>(QStringLiteral("RadioGroup%1").arg(10 + k))->option(k % 4)->click();
-        auto *finish = page->findChild<QPushButton *>(QStringLiteral("Button7_1"));
-        std::vector<double> times;
-        for (int i = 0; i < 21; ++i) {
-            QElapsedTimer t;
-            t.start();
-            finish->click();
-            times.push_back(t.nsecsElapsed() / 1e6);
+    Times built;
+    for (int round = 0; round < 3; ++round)
+        for (PageId id : TPageTable::readingOrder())
+            built.add(timeChange(window, [&] { window.navigator().GoToPage(id); }, "built", id));
+
+    Times back;
+    for (int round = 0; round < 3; ++round)
+        for (PageId id : TPageTable::readingOrder()) {
+            if (!TPageTable::entry(id).hasQuestionnaire)
+                continue;
+            window.navigator().GoToPage(id);
+            answerEverything(window.page(id));
+            window.repaint();
+            window.navigator().GoToPage(1);
+            window.repaint();
+            back.add(timeChange(window, [&] { window.navigator().GoToPage(id); }, "return", id));
         }
-        std::printf("Finish on the PSTRI page: median %.3f ms over 21 presses\n", median(times));
-    }
 
     // Find over the whole book: the index is built once, then every query scans all of it.
     {
         QElapsedTimer t;
         t.start();
         const BookIndex &book = BookIndex::book();
-        const double buildMs = t.nsecsElapsed() / 1e6;
+        print("find.build", t.nsecsElapsed() / 1e6);
         double worstFind = 0;
-        QString worstQuery;
-        int worstHits = 0;
         for (const char *q : {"的", "面试", "，", "ＥＱ", "star", "e", "问题45", "量子色动力学", "较好回答用的都是常见词汇和简单句"}) {
-            const QString query = QString::fromUtf8(q);
-            std::vector<double> times;
-            int hits = 0;
+            Times times;
             for (int i = 0; i < 21; ++i) {
                 QElapsedTimer f;
                 f.start();
-                hits = static_cast<int>(book.find(query).size());
-                times.push_back(f.nsecsElapsed() / 1e6);
+                book.find(QString::fromUtf8(q));
+                times.add(f.nsecsElapsed() / 1e6);
             }
-            if (median(times) > worstFind) {
-                worstFind = median(times);
-                worstQuery = query;
-                worstHits = hits;
-            }
+            worstFind = std::max(worstFind, times.median());
         }
-        std::printf("find over the whole book (%d texts): index built in %.1f ms; worst query \"%s\" %.3f ms "
-                    "(median of 21, %d hits)\n",
-                    book.placeCount(), buildMs, worstQuery.toLocal8Bit().constData(), worstFind, worstHits);
-        // The bar with its list of pages, for the commonest character, painted: first made, then again.
-        FindInBook *find = window.findChild<FindInBook *>();
-        for (const char *when : {"first opened", "open"}) {
-            QElapsedTimer shown;
-            shown.start();
-            find->open(QString::fromUtf8(*when == 'f' ? "的" : "了"));
-            window.repaint();
-            const double ms = shown.nsecsElapsed() / 1e6;
-            std::printf("find bar %s, filled and painted (%d hits): %.1f ms\n", when,
-                        static_cast<int>(find->bar()->hits().size()), ms);
-        }
-        find->close();
+        print("find.worst", worstFind);
     }
 
+    for (const auto &[name, times] : {std::pair{"built", &built}, {"cold", &cold}, {"return", &back}}) {
+        print(qPrintable(QStringLiteral("change.%1.median").arg(QLatin1String(name))), times->median());
+        print(qPrintable(QStringLiteral("change.%1.worst").arg(QLatin1String(name))), times->worst());
+    }
+    return 0;
+}
+
+void printResident()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly))
+        for (const QByteArray &line : status.readAll().split('\n'))
+            for (const char *key : {"RssAnon:", "RssFile:"})
+                if (line.startsWith(key))
+                    print(key, line.mid(int(qstrlen(key))).trimmed().split(' ').first().toDouble() / 1024);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("peak resident memory with every page built: %.1f MB\n", usage.ru_maxrss / 1024.0);
+    print("peak", usage.ru_maxrss / 1024.0);
+}
 
-    // A page the reader opens before idle time has built it is built on the spot.
-    double worstFirstVisit = 0;
-    PageId worstFirstPage = kNoPage;
-    {
-        TForm2 cold;
-        cold.show();
-        for (PageId id = 1; id <= kPageCount; ++id) {
-            QElapsedTimer t;
-            t.start();
-            cold.navigator().GoToPage(id);
-            cold.repaint();
-            const double ms = t.nsecsElapsed() / 1e6;
-            if (ms > worstFirstVisit) {
-                worstFirstVisit = ms;
-                worstFirstPage = id;
-            }
+int runMemoryBare()
+{
+    BareWindow window;
+    waitForFirstPaint(window);
+    window.repaint();
+    printResident();
+    return 0;
+}
+
+int runMemoryPathora(QApplication &app)
+{
+    Fonts::installSubstitutions();
+    Skin::applyBuiltIn(app);
+    TForm2 window;
+    waitForFirstPaint(window);
+    while (!window.allPagesBuilt())
+        app.processEvents();
+    for (PageId id : TPageTable::readingOrder()) {
+        window.navigator().GoToPage(id);
+        window.repaint();
+    }
+    printResident();
+    return 0;
+}
+
+// Runs this program again for one figure set; the figures it prints, by name.
+QMap<QString, double> runChild(const QString &kind)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--run"), kind});
+    QMap<QString, double> figures;
+    if (!child.waitForFinished(600000) || child.exitCode() != 0) {
+        std::fprintf(stderr, "the %s run failed\n", qPrintable(kind));
+        return figures;
+    }
+    for (const QByteArray &line : child.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> parts = line.trimmed().split(' ');
+        if (parts.size() == 2)
+            figures.insert(QString::fromLatin1(parts[0]), parts[1].toDouble());
+    }
+    return figures;
+}
+
+// The median and the worst of one figure over the runs.
+struct Summary {
+    std::vector<double> values;
+    double median() const { Times t{values}; return t.median(); }
+    double worst() const { Times t{values}; return t.worst(); }
+};
+
+int drive(int runs)
+{
+    QMap<QString, Summary> figures;
+    for (int i = 0; i < runs; ++i) {
+        for (const QString &kind : {QStringLiteral("timing"), QStringLiteral("memory-bare"), QStringLiteral("memory-pathora")}) {
+            const QMap<QString, double> run = runChild(kind);
+            for (auto it = run.begin(); it != run.end(); ++it)
+                figures[kind.startsWith(QLatin1String("memory")) ? kind + QLatin1Char('.') + it.key() : it.key()]
+                    .values.push_back(it.value());
         }
     }
-
-    std::printf("first visit to a page not built yet: worst %.2f ms (%s)\n", worstFirstVisit,
-                qPrintable(TPageEntry::pageName(worstFirstPage)));
+    const auto row = [&](const char *label, const QString &key, const QString &bareKey, const char *unit) {
+        const Summary &s = figures[key];
+        if (s.values.empty())
+            return;
+        std::printf("%-46s median %7.2f %s  worst %7.2f %s", label, s.median(), unit, s.worst(), unit);
+        if (!bareKey.isEmpty() && figures[bareKey].median() > 0)
+            std::printf("   bare %6.2f %s, ratio %.2f", figures[bareKey].median(), unit,
+                        s.median() / figures[bareKey].median());
+        std::printf("\n");
+    };
+    std::printf("%d runs, each its own process; medians and worsts are over the runs\n", runs);
+    row("start-up to first paint (median of 9)", "start.pathora", "start.bare", "ms");
+    row("page change, all pages built: median", "change.built.median", "change.bare.median", "ms");
+    row("page change, all pages built: worst", "change.built.worst", "change.bare.worst", "ms");
+    row("page change, pages not built yet: median", "change.cold.median", "change.bare.median", "ms");
+    row("page change, pages not built yet: worst", "change.cold.worst", "change.bare.worst", "ms");
+    row("return to an answered questionnaire: median", "change.return.median", "change.bare.median", "ms");
+    row("return to an answered questionnaire: worst", "change.return.worst", "change.bare.worst", "ms");
+    row("building every page while idle", "idle.build", QString(), "ms");
+    row("find: building the index", "find.build", QString(), "ms");
+    row("find over the whole book, slowest query (median of 21)", "find.worst", QString(), "ms");
+    row("peak resident memory, every page built", "memory-pathora.peak", "memory-bare.peak", "MB");
+    row("  of it anonymous (heap) at the end", "memory-pathora.RssAnon:", "memory-bare.RssAnon:", "MB");
+    row("  of it file-backed at the end", "memory-pathora.RssFile:", "memory-bare.RssFile:", "MB");
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    const QString kind = argc > 2 && qstrcmp(argv[1], "--run") == 0 ? QString::fromLatin1(argv[2]) : QString();
+    if (kind.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        return drive(argc > 1 ? qMax(1, atoi(argv[1])) : 5);
+    }
+    QApplication app(argc, argv);
+    if (kind == QLatin1String("timing")) {
+        Fonts::installSubstitutions();
+        return runTiming(app);
+    }
+    if (kind == QLatin1String("memory-bare"))
+        return runMemoryBare();
+    if (kind == QLatin1String("memory-pathora"))
+        return runMemoryPathora(app);
+    std::fprintf(stderr, "unknown run %s\n", qPrintable(kind));
+    return 2;
 }

@@ -67,14 +67,19 @@ bool takesStyleSheet(const QWidget *w)
     return true;
 }
 
+// Each widget given the sheet parses and keeps a copy of it. Every text box has two scroll bars
+// that most never show, so a scroll bar takes the sheet when it is first shown (before its first
+// paint); the sheet keeps the base style's extent, so nothing moves when it does.
 class Styler : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Polish && watched->isWidgetType()) {
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::Polish || type == QEvent::Show) && watched->isWidgetType()) {
             auto *w = static_cast<QWidget *>(watched);
-            if (w->styleSheet().isEmpty() && takesStyleSheet(w))
+            const bool scrollBar = qobject_cast<QScrollBar *>(w) != nullptr;
+            if ((type == QEvent::Show) == scrollBar && w->styleSheet().isEmpty() && takesStyleSheet(w))
                 w->setStyleSheet(state().styleSheet);
         }
         return false;
