@@ -5,7 +5,10 @@
 namespace {
 
 const QByteArray kMagic = QByteArrayLiteral("WOODSKIN");
-constexpr quint32 kMaxUnpacked = 64u * 1024u * 1024u;
+using SkinArchive::kMaxEntries;
+using SkinArchive::kMaxUnpacked;
+// Deflate cannot expand its input by more than about 1032 times; a larger declared size is a lie.
+constexpr quint64 kMaxRatio = 1032;
 
 void putU32(QByteArray &out, quint32 v)
 {
@@ -28,6 +31,8 @@ bool getU32(const QByteArray &in, qsizetype &pos, quint32 &v)
 
 QByteArray SkinArchive::pack(const Files &files)
 {
+    if (files.size() > kMaxEntries)
+        return {};
     QByteArray raw;
     for (auto it = files.cbegin(); it != files.cend(); ++it) {
         const QByteArray name = it.key().toUtf8();
@@ -36,6 +41,8 @@ QByteArray SkinArchive::pack(const Files &files)
         putU32(raw, static_cast<quint32>(it.value().size()));
         raw.append(it.value());
     }
+    if (quint64(raw.size()) > kMaxUnpacked)
+        return {};
     uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
     QByteArray packed(static_cast<qsizetype>(packedSize), Qt::Uninitialized);
     if (compress2(reinterpret_cast<Bytef *>(packed.data()), &packedSize,
@@ -56,7 +63,8 @@ std::optional<SkinArchive::Files> SkinArchive::unpack(const QByteArray &archive)
         return std::nullopt;
     qsizetype pos = kMagic.size();
     quint32 rawSize = 0;
-    if (!getU32(archive, pos, rawSize) || rawSize > kMaxUnpacked)
+    if (!getU32(archive, pos, rawSize) || rawSize > kMaxUnpacked
+        || rawSize > quint64(archive.size() - pos) * kMaxRatio + 64)
         return std::nullopt;
 
     QByteArray raw(static_cast<qsizetype>(rawSize), Qt::Uninitialized);
@@ -69,7 +77,10 @@ std::optional<SkinArchive::Files> SkinArchive::unpack(const QByteArray &archive)
 
     Files files;
     pos = 0;
-    while (pos < raw.size()) {
+    for (int entries = 0; pos < raw.size(); ++entries) {
+        // Counted as read, not as kept: a repeated name replaces its entry but still costs a pass.
+        if (entries == kMaxEntries)
+            return std::nullopt;
         quint32 nameLen = 0, dataLen = 0;
         if (!getU32(raw, pos, nameLen) || raw.size() - pos < static_cast<qsizetype>(nameLen))
             return std::nullopt;
