@@ -1,6 +1,7 @@
 #include "ui/pagebuilder.h"
 
 #include "book/linktable.h"
+#include "ui/widgets/editabletextbox.h"
 #include "ui/widgets/linklabel.h"
 #include "ui/platform/pictures.h"
 
@@ -49,7 +50,7 @@ QWidget *makeLabel(QWidget *page, const TContentBlock &b)
 
 QWidget *makeTextBox(QWidget *page, const TContentBlock &b)
 {
-    auto *box = new QPlainTextEdit(page);
+    QPlainTextEdit *box = b.editable ? new EditableTextBox(page) : new QPlainTextEdit(page);
     box->setProperty("pageText", true);
     box->setFrameShape(QFrame::NoFrame);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
