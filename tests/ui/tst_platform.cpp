@@ -2,6 +2,7 @@
 // never passes for good input.
 #include "book/texts.h"
 #include "ui/platform/jpeg.h"
+#include "ui/platform/webpage.h"
 #include "ui/skin/skin.h"
 #include "ui/skin/skinarchive.h"
 
@@ -9,6 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QBuffer>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QElapsedTimer>
 #include <QTest>
 
@@ -91,6 +94,15 @@ QByteArray pngBytes()
     return bytes;
 }
 
+// Catches what OpenWebPage hands to the desktop, for every scheme it might hand over.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+
 } // namespace
 
 class TestPlatform : public QObject {
@@ -138,6 +150,33 @@ private slots:
         clock.start();
         QVERIFY(decodeJpeg(data).isNull());
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void onlyWebAddressesReachTheDesktop_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("http") << "http://www.norwell.example/course/" << true;
+        QTest::newRow("https") << "https://bbs.norwell.example/" << true;
+        QTest::newRow("an option") << "--help" << false;
+        QTest::newRow("a path") << "/etc/passwd" << false;
+        QTest::newRow("file") << "file:///etc/passwd" << false;
+        QTest::newRow("mail") << "mailto:a@norwell.example" << false;
+        QTest::newRow("no host") << "http:///x" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void onlyWebAddressesReachTheDesktop()
+    {
+        QFETCH(QString, address);
+        QFETCH(bool, opened);
+        UrlCatcher catcher;
+        const QStringList schemes{"http", "https", "file", "mailto", ""};
+        for (const QString &scheme : schemes)
+            QDesktopServices::setUrlHandler(scheme, &catcher, "open");
+        OpenWebPage(address);
+        for (const QString &scheme : schemes)
+            QDesktopServices::unsetUrlHandler(scheme);
+        QCOMPARE(catcher.opened, opened ? QList<QUrl>{QUrl(address)} : QList<QUrl>{});
     }
 
     void skinArchiveRoundTrips()
