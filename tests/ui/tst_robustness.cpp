@@ -30,7 +30,8 @@
 #endif
 #endif
 #ifdef PATHORA_ASAN
-#include <sanitizer/allocator_interface.h>
+// From the sanitizer runtime (declared here: GCC installs no header for it).
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #else
 #include <malloc.h>
 #endif
@@ -239,6 +240,8 @@ private slots:
             else if (!answering)
                 QVERIFY2(answersAfter == answersBefore, qPrintable(where + QStringLiteral(": answers changed")));
         }
+        qInfo("walk done: %lld pages seen, %d message boxes answered, %d web links caught",
+              static_cast<long long>(visited.size()), boxes, sink.opened);
         // The walk really went places and met the program's messages and error boxes.
         if (steps >= 600) {
             QVERIFY(visited.size() >= 30);
