@@ -119,6 +119,10 @@ private slots:
         QFETCH(bool, progressive);
         const QImage image = decodeJpeg(makeJpeg(64, 40, progressive));
         QCOMPARE(image.size(), QSize(64, 40));
+        QCOMPARE(image.format(), QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y)   // RGB32 keeps its unused byte at 0xff
+            for (int x = 0; x < image.width(); ++x)
+                QCOMPARE(qAlpha(reinterpret_cast<const QRgb *>(image.constScanLine(y))[x]), 255);
         const QColor left = image.pixelColor(8, 20), right = image.pixelColor(56, 20);
         QVERIFY(left.red() > 180 && left.blue() < 60);
         QVERIFY(right.blue() > 180 && right.red() < 60);
