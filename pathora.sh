@@ -11,10 +11,14 @@ cd "$(dirname "$0")"
 mode=${1:-run}
 build_dir=${PATHORA_BUILD_DIR:-build}
 packages=(g++ cmake make qt6-base-dev libgl-dev zlib1g-dev libjpeg-dev)
+# The test command also fuzzes (clang's libFuzzer) and watches the program with strace, under X11
+# (Xvfb) with and without a session bus (dbus-daemon); the picture generator paints its texts with
+# the system's Noto CJK faces, which the program itself no longer needs.
+test_packages=(clang strace xvfb dbus-daemon fonts-noto-cjk)
 
 install_missing() {
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "${packages[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -40,13 +44,59 @@ check_pictures() {
     fi
 }
 
-# The whole suite once more in a Debug build under AddressSanitizer and UBSan.
-sanitized_suite() {
+# --- reliability: the decoders fuzzed, and a long random walk under ASan/UBSan -----------------
+# Fuzz targets (fuzz/) are built apart with clang, -fsanitize=fuzzer,address,undefined, and each
+# runs PATHORA_FUZZ_RUNS inputs (default 20000) from its seed corpus. A crash, a leak, an input
+# slower than 1 s or an allocation over 256 MB fails; the input is copied into fuzz/corpus/ so that
+# the replay tests of the normal suite keep it as a regression test (commit it with the fix).
+run_fuzzers() {
+    local dir=${PATHORA_FUZZ_DIR:-build-fuzz} runs=${PATHORA_FUZZ_RUNS:-20000}
+    CXX=${PATHORA_FUZZ_CXX:-clang++} cmake -S fuzz -B "$dir" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+    cmake --build "$dir" -j"$(nproc)"
+    rm -rf "$dir/work" && mkdir -p "$dir/work/jpeg" "$dir/work/skin" "$dir/artifacts"
+    cp "$build_dir/skin/wood.skin" "$dir/work/skin/"
+    # Both targets at once, one per core.
+    local target seeds status=0 start
+    declare -A pids
+    start=$(date +%s)
+    for target in jpeg skin; do
+        seeds=(fuzz/corpus/$target)
+        [ "$target" = jpeg ] && seeds+=(data/pictures)
+        "$dir/fuzz_$target" -runs="$runs" -timeout=1 -malloc_limit_mb=256 -rss_limit_mb=2048 \
+            -max_len=262144 -len_control=0 -print_final_stats=1 \
+            -artifact_prefix="$dir/artifacts/$target-" "$dir/work/$target" "${seeds[@]}" \
+            >"$dir/$target.log" 2>&1 &
+        pids[$target]=$!
+    done
+    for target in jpeg skin; do
+        if wait "${pids[$target]}"; then
+            echo "fuzz_$target: $(grep -o 'Done [0-9]* runs' "$dir/$target.log" | cut -d' ' -f2) inputs, no fault"
+        else
+            tail -40 "$dir/$target.log"
+            cp "$dir"/artifacts/"$target"-* "fuzz/corpus/$target/" 2>/dev/null || true
+            echo "fuzz_$target FAILED; the input is now in fuzz/corpus/$target/ (log: $dir/$target.log)"
+            status=1
+        fi
+    done
+    echo "fuzzing took $(( $(date +%s) - start )) s"
+    return $status
+}
+
+# The whole suite in a Debug build under AddressSanitizer and UBSan, then one long random walk
+# (PATHORA_WALK_STEPS, default 5000; PATHORA_WALK_SEED, printed, default fixed so that a run
+# can be repeated; set it to walk elsewhere).
+run_sanitized_suite() {
     local dir=${PATHORA_ASAN_DIR:-build-asan}
-    echo "Running the suite under AddressSanitizer and UBSan ($dir)"
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Debug -DPATHORA_SANITIZE=ON >/dev/null
     cmake --build "$dir" -j"$(nproc)"
     (cd "$dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
+    local seed=${PATHORA_WALK_SEED:-20261209} steps=${PATHORA_WALK_STEPS:-5000}
+    echo "Long walk under ASan: PATHORA_WALK_SEED=$seed PATHORA_WALK_STEPS=$steps"
+    if ! QT_QPA_PLATFORM=offscreen PATHORA_WALK_SEED=$seed PATHORA_WALK_STEPS=$steps \
+            "$dir/tst_robustness" aReaderInAHurry; then
+        echo "The long walk failed; repeat it with PATHORA_WALK_SEED=$seed PATHORA_WALK_STEPS=$steps"
+        return 1
+    fi
 }
 
 case "$mode" in
@@ -60,11 +110,12 @@ run)
     exec "$build_dir/pathora"
     ;;
 test)
-    install_missing
+    install_missing "${test_packages[@]}"
     build
     (cd "$build_dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
     check_pictures
-    sanitized_suite
+    run_fuzzers
+    run_sanitized_suite
     ;;
 bench)
     install_missing

@@ -1,12 +1,14 @@
 #include "ui/mainwindow.h"
 
 #include "ui/platform/fonts.h"
+#include "ui/platform/sessionbus.h"
 #include "ui/skin/skin.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
+    SessionBus::neverAutolaunch();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pathora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pathora"));

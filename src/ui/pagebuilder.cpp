@@ -2,6 +2,7 @@
 
 #include "book/linktable.h"
 #include "book/layout/textmeasure.h"
+#include "ui/widgets/editabletextbox.h"
 #include "ui/widgets/linklabel.h"
 #include "ui/platform/pictures.h"
 
@@ -47,7 +48,7 @@ QWidget *makeLabel(QWidget *page, const TContentBlock &b)
 
 QWidget *makeTextBox(QWidget *page, const TContentBlock &b)
 {
-    auto *box = new QPlainTextEdit(page);
+    QPlainTextEdit *box = b.editable ? new EditableTextBox(page) : new QPlainTextEdit(page);
     box->setProperty("pageText", true);
     box->setFrameShape(QFrame::NoFrame);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);

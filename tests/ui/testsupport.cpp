@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QKeyEvent>
 #include <QWheelEvent>
 
 namespace TestSupport {
@@ -36,29 +37,52 @@ ModalSeen expectModal(const std::function<void()> &action, const QString &button
     poll.setInterval(5);
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
+        if (!box || !box->isVisible())
             return;
-        poll.stop();
-        seen.shown = true;
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.errorIcon = box->icon() == QMessageBox::Critical;
         QAbstractButton *press = nullptr;
+        QStringList buttons;
         for (QAbstractButton *b : box->buttons()) {
             const auto role = box->standardButton(b);
-            seen.buttons << (role == QMessageBox::Ok       ? QStringLiteral("OK")
-                             : role == QMessageBox::Cancel ? QStringLiteral("Cancel")
-                                                           : b->text());
-            if (!press || b->text() == buttonText)
+            const QString name = role == QMessageBox::Ok       ? QStringLiteral("OK")
+                                 : role == QMessageBox::Cancel ? QStringLiteral("Cancel")
+                                                               : b->text();
+            buttons << name;
+            if (!press || b->text() == buttonText || name == buttonText)
                 press = b;
         }
-        seen.buttons.sort();
+        if (!seen.shown) {
+            seen.shown = true;
+            seen.title = box->windowTitle();
+            seen.text = box->text();
+            seen.errorIcon = box->icon() == QMessageBox::Critical;
+            seen.buttons = buttons;
+            seen.buttons.sort();
+        }
+        ++seen.count;
         press->click();
     });
     poll.start();
     action();
     poll.stop();
     return seen;
+}
+
+void typeText(QWidget *target, const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7f) {
+            QTest::keyClick(target, char(c.unicode()));
+            continue;
+        }
+        const qsizetype length = c.isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString typed = text.mid(i, length);
+        i += length - 1;
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, typed);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, typed);
+        QApplication::sendEvent(target, &press);
+        QApplication::sendEvent(target, &release);
+    }
 }
 
 void trigger(TForm2 &window, const char *actionName)

@@ -14,18 +14,27 @@ namespace TestSupport {
 // A main window as the program builds it (fonts and skin included), shown offscreen.
 std::unique_ptr<TForm2> makeWindow();
 
-// What a modal box showed: its title, its text and its buttons' texts.
+// What a modal box showed: its title, its text and its buttons' texts (of the first box, when
+// one action raised several).
 struct ModalSeen {
     bool shown = false;
+    int count = 0;
     QString title;
     QString text;
     QStringList buttons;
     bool errorIcon = false;
 };
 
-// Runs `action`, which is expected to open one modal box; reads the box and closes it with its
-// first button (or `buttonText` when given). Returns what the box showed (shown=false if none).
+// Runs `action`, which is expected to open a modal box; reads the box and closes it with its
+// first button (or the button whose text or role name, "OK" or "Cancel", is `buttonText`).
+// Every further box the action raises is closed the same way and counted. Returns what the
+// first box showed (shown=false if none).
 ModalSeen expectModal(const std::function<void()> &action, const QString &buttonText = {});
+
+// Types `text` into `target` one character at a time, as a keyboard would: characters QtTest knows
+// as keys go as key clicks, every other one (full-width digits, Chinese, emoji as one surrogate
+// pair) as a key event that carries only its text.
+void typeText(QWidget *target, const QString &text);
 
 // Triggers a menu command by its objectName (N1..N4) as the reader would.
 void trigger(TForm2 &window, const char *actionName);

@@ -7,7 +7,9 @@
 #include "recordingview.h"
 #include "testsupport.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -133,6 +135,9 @@ private slots:
         QTest::newRow("negative") << "-1" << "4" << -1;
         QTest::newRow("int max") << "2147483647" << "-2147483644" << -1;
         QTest::newRow("int min") << "-2147483648" << "2147483651" << -1;
+        QTest::newRow("NUL after a digit") << QStringLiteral("3") + QChar(0) + QStringLiteral("abc") << QString() << -1;
+        QTest::newRow("full-width digit") << QString::fromUtf8("３") << QString() << -1;
+        QTest::newRow("blank inside") << "1 2" << QString() << -1;
     }
     void textsThatAreNotWholeNumbers()
     {
@@ -252,6 +257,13 @@ private slots:
         QVERIFY(seen.errorIcon);
         QCOMPARE(b1->currentText(), QStringLiteral("2x"));
         QCOMPARE(a1->currentText(), QStringLiteral("1"));
+
+        // A long paste is cut to the longest whole number a box can read: one error box, not 300.
+        QGuiApplication::clipboard()->setText(QString(300, QLatin1Char('7')));
+        b1->lineEdit()->selectAll();
+        seen = TestSupport::expectModal([&] { b1->lineEdit()->paste(); });
+        QCOMPARE(seen.count, 1);
+        QCOMPARE(b1->currentText(), QString(11, QLatin1Char('7')));
 
         // Finish with one pair answered: the message; leaving and coming back: all empty, no box.
         seen = TestSupport::expectModal([&] { page->findChild<QPushButton *>("Button3")->click(); });

@@ -2,6 +2,7 @@
 // never passes for good input.
 #include "book/texts.h"
 #include "ui/platform/jpeg.h"
+#include "ui/platform/webpage.h"
 #include "ui/skin/skin.h"
 #include "ui/skin/skinarchive.h"
 
@@ -9,17 +10,22 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QBuffer>
+#include <QDesktopServices>
+#include <QUrl>
+#include <QElapsedTimer>
 #include <QTest>
 
 #include <cstdio>
+#include <zlib.h>
 extern "C" {
 #include <jpeglib.h>
 }
 
 namespace {
 
-// A real JPEG made with libjpeg's encoder: left half red, right half blue.
-QByteArray makeJpeg(int width, int height)
+// A real JPEG made with libjpeg's encoder: left half red, right half blue. A progressive file
+// may declare another size in its frame header than the one its scans were made for.
+QByteArray makeJpeg(int width, int height, bool progressive = false, QSize declared = {})
 {
     jpeg_compress_struct info;
     jpeg_error_mgr errors;
@@ -34,6 +40,8 @@ QByteArray makeJpeg(int width, int height)
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 95, TRUE);
+    if (progressive)
+        jpeg_simple_progression(&info);
     jpeg_start_compress(&info, TRUE);
     std::vector<unsigned char> row(static_cast<size_t>(width) * 3);
     for (int x = 0; x < width; ++x) {
@@ -50,7 +58,29 @@ QByteArray makeJpeg(int width, int height)
     jpeg_destroy_compress(&info);
     QByteArray out(reinterpret_cast<const char *>(buffer), static_cast<qsizetype>(size));
     std::free(buffer);
+    const qsizetype frame = out.indexOf("\xff\xc2");
+    if (declared.isValid() && frame > 0) {
+        out[frame + 5] = char(declared.height() >> 8);
+        out[frame + 6] = char(declared.height());
+        out[frame + 7] = char(declared.width() >> 8);
+        out[frame + 8] = char(declared.width());
+    }
     return out;
+}
+
+// An archive of `count` entries with one-letter names and no data.
+QByteArray archiveOfEntries(int count)
+{
+    QByteArray raw;
+    for (int i = 0; i < count; ++i)
+        raw.append("\x01\0\0\0", 4).append(char('a' + i % 26)).append(4, '\0');
+    uLongf packedSize = compressBound(uLong(raw.size()));
+    QByteArray out = QByteArrayLiteral("WOODSKIN");
+    out.append(char(raw.size() & 0xff)).append(char(raw.size() >> 8 & 0xff)).append(char(raw.size() >> 16)).append('\0');
+    QByteArray packed(qsizetype(packedSize), Qt::Uninitialized);
+    compress2(reinterpret_cast<Bytef *>(packed.data()), &packedSize, reinterpret_cast<const Bytef *>(raw.constData()),
+              uLong(raw.size()), 9);
+    return out.append(packed.left(qsizetype(packedSize)));
 }
 
 QByteArray pngBytes()
@@ -64,15 +94,35 @@ QByteArray pngBytes()
     return bytes;
 }
 
+// Catches what OpenWebPage hands to the desktop, for every scheme it might hand over.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+
 } // namespace
 
 class TestPlatform : public QObject {
     Q_OBJECT
 private slots:
+    void decodesAGoodJpeg_data()
+    {
+        QTest::addColumn<bool>("progressive");
+        QTest::newRow("baseline") << false;
+        QTest::newRow("progressive") << true;
+    }
     void decodesAGoodJpeg()
     {
-        const QImage image = decodeJpeg(makeJpeg(64, 40));
+        QFETCH(bool, progressive);
+        const QImage image = decodeJpeg(makeJpeg(64, 40, progressive));
         QCOMPARE(image.size(), QSize(64, 40));
+        QCOMPARE(image.format(), QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y)   // RGB32 keeps its unused byte at 0xff
+            for (int x = 0; x < image.width(); ++x)
+                QCOMPARE(qAlpha(reinterpret_cast<const QRgb *>(image.constScanLine(y))[x]), 255);
         const QColor left = image.pixelColor(8, 20), right = image.pixelColor(56, 20);
         QVERIFY(left.red() > 180 && left.blue() < 60);
         QVERIFY(right.blue() > 180 && right.red() < 60);
@@ -93,11 +143,44 @@ private slots:
         for (qsizetype i = 300; i < scrambled.size() - 2; i += 7)
             scrambled[i] = '\xff';
         QTest::newRow("scrambled scan data") << scrambled;
+        // Refused before libjpeg sets up its whole-image buffers (10 GB for the first).
+        QTest::newRow("progressive, declares 60000 x 60000") << makeJpeg(64, 40, true, {60000, 60000});
+        QTest::newRow("progressive, declares 8000 x 8000") << makeJpeg(64, 40, true, {8000, 8000});
     }
     void badJpegDataGivesANullImage()
     {
         QFETCH(QByteArray, data);
+        QElapsedTimer clock;
+        clock.start();
         QVERIFY(decodeJpeg(data).isNull());
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void onlyWebAddressesReachTheDesktop_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("http") << "http://www.norwell.example/course/" << true;
+        QTest::newRow("https") << "https://bbs.norwell.example/" << true;
+        QTest::newRow("an option") << "--help" << false;
+        QTest::newRow("a path") << "/etc/passwd" << false;
+        QTest::newRow("file") << "file:///etc/passwd" << false;
+        QTest::newRow("mail") << "mailto:a@norwell.example" << false;
+        QTest::newRow("no host") << "http:///x" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void onlyWebAddressesReachTheDesktop()
+    {
+        QFETCH(QString, address);
+        QFETCH(bool, opened);
+        UrlCatcher catcher;
+        const QStringList schemes{"http", "https", "file", "mailto", ""};
+        for (const QString &scheme : schemes)
+            QDesktopServices::setUrlHandler(scheme, &catcher, "open");
+        OpenWebPage(address);
+        for (const QString &scheme : schemes)
+            QDesktopServices::unsetUrlHandler(scheme);
+        QCOMPARE(catcher.opened, opened ? QList<QUrl>{QUrl(address)} : QList<QUrl>{});
     }
 
     void skinArchiveRoundTrips()
@@ -128,6 +211,8 @@ private slots:
         QByteArray huge = good;
         huge[11] = '\x7f';
         QTest::newRow("absurd size") << huge << false;
+        QTest::newRow("a few entries") << archiveOfEntries(20) << true;
+        QTest::newRow("more entries than any skin") << archiveOfEntries(SkinArchive::kMaxEntries + 1) << false;
         QTest::newRow("no palette") << SkinArchive::pack({{"wood.qss", "QPushButton {}"}, {"frame.png", pngBytes()}}) << true;
         QTest::newRow("bad colour") << SkinArchive::pack({{"wood.qss", "QPushButton {}"}, {"frame.png", pngBytes()},
                                                           {"wood.palette", "Window = #12zz45"}}) << true;

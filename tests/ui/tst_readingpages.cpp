@@ -7,6 +7,8 @@
 #include "testsupport.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,8 +19,19 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QToolTip>
+
+#include <ctime>
 
 namespace {
+
+// Processor time of this thread: what a step costs, whatever else the machine is doing.
+qint64 cpuMilliseconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+}
 
 // Every text a reader can see on a page.
 QStringList visibleTexts(QWidget *page)
@@ -157,6 +170,61 @@ private slots:
         m_window->navigator().GoToPage(24);
         m_window->navigator().GoToPage(23);
         QVERIFY(chinese->toPlainText().startsWith("ABC"));
+    }
+
+    // A megabyte pasted or a key held down never freezes the résumé boxes: text is cut at their
+    // limit, with a note, and a key after that still answers at once.
+    void resumeBoxesCutHugeInput_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("pasted");
+        const QString oneLine(1000000, QLatin1Char('a'));
+        QString chineseLines;
+        while (chineseLines.size() < 1000000)
+            chineseLines += QString(99, QChar(0x804c)) + QLatin1Char('\n');
+        QTest::newRow("header, 1 MB in one line") << "ArticleBox1" << oneLine;
+        QTest::newRow("resume, 1 MB in one line") << "ArticleBox3" << oneLine;
+        QTest::newRow("resume, 1 MB of Chinese lines") << "ArticleBox3" << chineseLines;
+        QTest::newRow("resume, emoji across the limit") << "ArticleBox3" << QStringLiteral("a") + QString::fromUtf8("😀").repeated(20000);
+    }
+    void resumeBoxesCutHugeInput()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, pasted);
+        m_window->navigator().GoToPage(23);
+        auto *field = m_window->page(23)->findChild<QPlainTextEdit *>(box);
+        const QString original = field->toPlainText();
+        field->setFocus();
+        field->selectAll();
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+        QGuiApplication::clipboard()->setText(pasted);
+        qint64 start = cpuMilliseconds();
+        field->paste();
+        QCoreApplication::processEvents();
+        const qint64 pasteTime = cpuMilliseconds() - start;
+        const QString held = field->toPlainText();
+        QVERIFY(held.size() >= 19999 && held.size() <= 20000 && !held.back().isHighSurrogate());
+        QVERIFY(pasted.startsWith(held));
+        QVERIFY(QToolTip::isVisible() && QToolTip::text().contains(QLatin1String("20000")));
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+
+        // Full: typed keys add only what fits and note it again; with room, a key answers at once.
+        QTest::keyClicks(field, "xy");
+        QCOMPARE(field->toPlainText().size(), 20000);
+        QVERIFY(field->toPlainText().startsWith(held));
+        QVERIFY(QToolTip::isVisible());
+        QTest::keyClick(field, Qt::Key_Backspace);
+        start = cpuMilliseconds();
+        QTest::keyClick(field, 'x');
+        QCoreApplication::processEvents();
+        const qint64 keyTime = cpuMilliseconds() - start;
+        QVERIFY(field->toPlainText().endsWith(QLatin1Char('x')));
+        qInfo("paste %lld ms, key %lld ms", static_cast<long long>(pasteTime), static_cast<long long>(keyTime));
+        // Processor time, with room for sanitizer builds; the uncut paste took about a minute.
+        QVERIFY2(pasteTime < 1000 && keyTime < 300, qPrintable(QStringLiteral("%1 / %2 ms").arg(pasteTime).arg(keyTime)));
+        field->setPlainText(original);
     }
 
     void logoOnEveryPageButTheCoverAndTheAdverts()

@@ -12,6 +12,33 @@ const char kPairLetters[DrivingForceTest::kPairs][3] = {
 
 const QStringList kItems{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
 
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
+}
+
+// A box's text as a whole number: an optional sign and decimal digits that fit 32 bits, with
+// blanks around them. Anything else is not one, a NUL or letters after the digits included
+// (QString::toInt alone would stop at a NUL and take "3<NUL>abc" for 3).
+bool readWholeNumber(const QString &text, int &n)
+{
+    qsizetype from = 0, to = text.size();
+    while (from < to && isBlank(text[from]))
+        ++from;
+    while (to > from && isBlank(text[to - 1]))
+        --to;
+    if (from < to && (text[from] == QLatin1Char('+') || text[from] == QLatin1Char('-')))
+        ++from;
+    if (from == to)
+        return false;
+    for (qsizetype i = from; i < to; ++i)
+        if (text[i] < QLatin1Char('0') || text[i] > QLatin1Char('9'))
+            return false;
+    bool ok = false;
+    n = text.toInt(&ok);
+    return ok;
+}
+
 } // namespace
 
 DrivingForceTest::DrivingForceTest(QString incomplete) : m_incomplete(std::move(incomplete))
@@ -51,15 +78,14 @@ void DrivingForceTest::readerChanged(int index, const QString &text, IQuestionna
     if (index < 0 || index >= kBoxes)
         return;
     m_texts[index] = text;
-    bool ok = false;
-    const qint64 n = text.toInt(&ok);
-    if (!ok) {
+    int n = 0;
+    if (!readWholeNumber(text, n)) {
         view.showError(QStringLiteral("'%1' is not a valid integer value.").arg(text));
         return;
     }
     // The partner takes the rest of the 3 points; writing it runs no change step of its own,
     // so the coupling never cascades.
-    write(partnerOf(index), QString::number(3 - n), view);
+    write(partnerOf(index), QString::number(3 - qint64(n)), view);
 }
 
 void DrivingForceTest::Finish(IQuestionnaireView &view)

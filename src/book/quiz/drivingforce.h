@@ -11,6 +11,9 @@ public:
     static constexpr int kPairs = 36;
     static constexpr int kBoxes = 2 * kPairs;
     static constexpr char kDrivers[] = "ABCDEFGHI";
+    // The longest whole number a box can read ("-2147483648"); a box holds no more, so that a
+    // long paste raises one error box, not one per character.
+    static constexpr int kMaxTextLength = 11;
 
     struct Box {
         char driver;       // 'A'..'I'

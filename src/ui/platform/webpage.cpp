@@ -5,5 +5,12 @@
 
 void OpenWebPage(const QString &address)
 {
-    QDesktopServices::openUrl(QUrl(address));
+    // Only a web address goes to the desktop: anything else (a path, "--help", another scheme)
+    // would reach the opener as an argument or a command of its own.
+    const QUrl url(address, QUrl::StrictMode);
+    const QString scheme = url.scheme();
+    if (!url.isValid() || url.host().isEmpty()
+        || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+        return;
+    QDesktopServices::openUrl(url);
 }

@@ -23,6 +23,7 @@ QComboBox *makeScoreBox(QWidget *page, const QString &name)
     // Four one-digit items need no completion, and an editable box made the usual way costs
     // several times the memory of one given its own line edit.
     box->setLineEdit(new QLineEdit);
+    box->lineEdit()->setMaxLength(DrivingForceTest::kMaxTextLength);
     box->setCompleter(nullptr);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCurrentIndex(-1);

@@ -26,8 +26,13 @@ int main(int argc, char **argv)
         files.insert(QFileInfo(args[i]).fileName(), in.readAll());
     }
     const QByteArray archive = SkinArchive::pack(files);
+    if (archive.isEmpty()) {
+        std::fprintf(stderr, "skinpack: more than %d files or %u bytes cannot make a skin archive\n",
+                     SkinArchive::kMaxEntries, SkinArchive::kMaxUnpacked);
+        return 1;
+    }
     QFile out(args[1]);
-    if (archive.isEmpty() || !out.open(QIODevice::WriteOnly) || out.write(archive) != archive.size()) {
+    if (!out.open(QIODevice::WriteOnly) || out.write(archive) != archive.size()) {
         std::fprintf(stderr, "skinpack: cannot write %s\n", qPrintable(args[1]));
         return 1;
     }

@@ -1,0 +1,158 @@
+// What the program touches, watched from outside with strace: a scripted session (every page, a
+// questionnaire, a web link, closing) creates no file, opens no socket but the display's and the
+// C library's own look-ups, and starts no process. Under X11 too, where a missing session bus
+// once made Qt start one.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Sockets the program may connect to: the X display, the C library's name-service cache and
+// the desktop's session bus.
+bool allowedSocket(const QString &path, const QString &bus)
+{
+    return path.startsWith(QLatin1String("/tmp/.X11-unix/")) || path.endsWith(QLatin1String("/nscd/socket"))
+        || path == bus;
+}
+
+// The offending lines of an strace log (-f -e trace=file,network,process), empty when clean.
+QStringList offences(const QString &log, const QString &bus)
+{
+    static const QRegularExpression call(QStringLiteral(R"(^(?:\[pid\s+\d+\]\s+)?(?:\d+\s+)?(\w+)\((.*)$)"));
+    static const QRegularExpression writeFlags(QStringLiteral(R"(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|O_APPEND)"));
+    static const QRegularExpression unixPath(QStringLiteral(R"(sun_path=(?:@)?"([^"]*)\")"));
+    static const QStringList creating{"creat", "mkdir", "mkdirat", "unlink", "unlinkat", "rename", "renameat",
+                                      "renameat2", "link", "linkat", "symlink", "symlinkat", "truncate", "mknod",
+                                      "mknodat", "chmod", "fchmodat", "chown", "fchownat", "utimensat"};
+    QStringList found;
+    int execs = 0;
+    for (const QString &line : log.split(QLatin1Char('\n'))) {
+        const auto m = call.match(line);
+        if (!m.hasMatch())
+            continue;
+        const QString name = m.captured(1), args = m.captured(2);
+        // A file call that failed changed nothing (Qt tries to make the runtime folder it already
+        // has); a process or a socket counts even as an attempt.
+        const bool failed = args.contains(QLatin1String(" = -1 "));
+        bool bad = false;
+        if (failed && name != QLatin1String("execve") && name != QLatin1String("socket")
+            && name != QLatin1String("connect"))
+            continue;
+        if (name == QLatin1String("open") || name == QLatin1String("openat") || name == QLatin1String("openat2"))
+            bad = args.contains(writeFlags) && !args.contains(QLatin1String("/dev/"));
+        else if (creating.contains(name))
+            bad = true;
+        else if (name == QLatin1String("execve"))
+            bad = ++execs > 1;
+        else if (name == QLatin1String("fork") || name == QLatin1String("vfork"))
+            bad = true;
+        else if (name == QLatin1String("clone") || name == QLatin1String("clone3"))
+            bad = !args.contains(QLatin1String("CLONE_THREAD"));
+        else if (name == QLatin1String("socket"))
+            bad = !args.startsWith(QLatin1String("AF_UNIX"));
+        else if (name == QLatin1String("connect")) {
+            const auto path = unixPath.match(args);
+            bad = !path.hasMatch() || !allowedSocket(path.captured(1), bus);
+        } else if (name == QLatin1String("bind") || name == QLatin1String("listen"))
+            bad = true;
+        if (bad)
+            found << line;
+    }
+    return found;
+}
+
+} // namespace
+
+class TestFootprint : public QObject {
+    Q_OBJECT
+private slots:
+    void sessionTouchesNothing_data()
+    {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("bus");
+        QTest::newRow("offscreen") << "offscreen" << false;
+        QTest::newRow("X11 without a session bus") << "xcb" << false;
+        QTest::newRow("X11 with a session bus") << "xcb" << true;
+    }
+    void sessionTouchesNothing()
+    {
+        QFETCH(QString, platform);
+        QFETCH(bool, bus);
+        const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
+        if (strace.isEmpty())
+            QSKIP("strace is not installed (Debian package strace)");
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        // A desktop session's own folders, as the login manager makes them, but no bus listening.
+        const QString home = dir.filePath(QStringLiteral("home")), runtime = dir.filePath(QStringLiteral("run"));
+        QVERIFY(QDir().mkpath(home) && QDir().mkpath(runtime));
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        env.insert(QStringLiteral("HOME"), home);
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+        // In a sanitizer build the leak checker's own helper would count as a started process.
+        env.insert(QStringLiteral("ASAN_OPTIONS"), env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));
+
+        QProcess display;
+        if (platform == QLatin1String("xcb")) {
+            const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+            if (xvfb.isEmpty())
+                QSKIP("Xvfb is not installed (Debian package xvfb): no X11 session to watch");
+            // A free display number, chosen by the server and written to its standard output.
+            display.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
+                                 QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
+                                 QStringLiteral("1280x800x24")});
+            QVERIFY(display.waitForStarted());
+            QTRY_VERIFY_WITH_TIMEOUT(display.canReadLine(), 10000);
+            env.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(display.readLine()).trimmed());
+        }
+
+        // The desktop's bus, listening where a user session puts it; the program must still use it.
+        QProcess daemon;
+        const QString busPath = runtime + QStringLiteral("/bus");
+        if (bus) {
+            daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                                                         QStringLiteral("--address=unix:path=") + busPath});
+            if (!daemon.waitForStarted())
+                QSKIP("dbus-daemon is not installed: no session bus to offer");
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(busPath), 10000);
+        }
+
+        const QString logPath = dir.filePath(QStringLiteral("trace"));
+        QProcess run;
+        run.setProcessEnvironment(env);
+        run.setWorkingDirectory(dir.path());
+        run.start(strace, {QStringLiteral("-f"), QStringLiteral("-qq"), QStringLiteral("-e"),
+                           QStringLiteral("trace=file,network,process"), QStringLiteral("-o"), logPath,
+                           QStringLiteral(PATHORA_SESSION)});
+        QVERIFY(run.waitForFinished(120000));
+        const QString err = QString::fromLocal8Bit(run.readAllStandardError());
+        if (err.contains(QLatin1String("PTRACE_TRACEME")) || err.contains(QLatin1String("Operation not permitted")))
+            QSKIP(qPrintable(QStringLiteral("ptrace is not permitted here, so strace cannot watch: ") + err.trimmed()));
+        QVERIFY2(run.exitCode() == 0, qPrintable(err + QString::fromLocal8Bit(run.readAllStandardOutput())));
+        QFile log(logPath);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString trace = QString::fromLocal8Bit(log.readAll());
+        const QStringList found = offences(trace, bus ? busPath : QString());
+        QVERIFY2(found.isEmpty(), qPrintable(found.mid(0, 20).join(QLatin1Char('\n'))));
+        QVERIFY(QDir(home).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        QCOMPARE(QDir(runtime).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+                 bus ? QStringList{QStringLiteral("bus")} : QStringList());
+        if (bus)
+            QVERIFY2(trace.contains(QStringLiteral("sun_path=\"%1\"").arg(busPath)), "the session bus was not used");
+        for (QProcess *helper : {&display, &daemon}) {
+            helper->terminate();
+            helper->waitForFinished();
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFootprint)
+#include "tst_footprint.moc"
