@@ -3,13 +3,17 @@
 #   ./pathora.sh run    install what is missing, build, start Pathora
 #   ./pathora.sh test   install what is missing, build, run the whole test suite
 #   ./pathora.sh bench  build and print the start-up, page-change and memory figures
-#   ./pathora.sh shots [DIR]   write a picture of every page to DIR (default: screenshots)
+#   ./pathora.sh shots [DIR] [SCALE]   write a picture of every page to DIR (default: screenshots)
+#                                      at a scale factor (default 1; 2 shows the @2x pictures)
+#   ./pathora.sh package   build the Debian package pathora_<version>_<arch>.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 
 mode=${1:-run}
 build_dir=${PATHORA_BUILD_DIR:-build}
-packages=(g++ cmake make qt6-base-dev libgl-dev zlib1g-dev libjpeg-dev fonts-noto-cjk)
+packages=(g++ cmake make qt6-base-dev libgl-dev zlib1g-dev libjpeg-dev fonts-noto-cjk qt6-translations-l10n)
+# The validators of the installed files and the package tools.
+desktop_packages=(desktop-file-utils appstream lintian dpkg-dev file)
 
 install_missing() {
     local missing=()
@@ -40,6 +44,7 @@ run)
     exec "$build_dir/pathora"
     ;;
 test)
+    packages+=("${desktop_packages[@]}")
     install_missing
     build
     cd "$build_dir"
@@ -53,10 +58,21 @@ bench)
 shots)
     install_missing
     build --target pathora_screenshots
-    QT_QPA_PLATFORM=offscreen "$build_dir/pathora_screenshots" "${2:-screenshots}"
+    QT_QPA_PLATFORM=offscreen "$build_dir/pathora_screenshots" "${2:-screenshots}" "${3:-1}"
+    ;;
+package)
+    packages+=("${desktop_packages[@]}")
+    install_missing
+    # Its own build tree, built with Debian's hardening flags.
+    build_dir=${PATHORA_BUILD_DIR:-build-package}
+    PATHORA_CMAKE_ARGS="-DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON ${PATHORA_CMAKE_ARGS:-}" \
+        CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+        LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" build --target pathora pathora_docs
+    (cd "$build_dir" && cpack -G DEB >/dev/null)
+    ls "$build_dir"/pathora_*.deb
     ;;
 *)
-    echo "usage: $0 run|test|bench|shots [DIR]" >&2
+    echo "usage: $0 run|test|bench|package|shots [DIR] [SCALE]" >&2
     exit 2
     ;;
 esac

@@ -1,8 +1,10 @@
-// Writes a picture of every page, whole and at 100 %, to a folder:
-//   pathora_screenshots OUTDIR            (QT_QPA_PLATFORM=offscreen works)
-// plus window.png, the window as the reader first sees it.
+// Writes a picture of every page, whole, to a folder:
+//   pathora_screenshots OUTDIR [SCALE]    (QT_QPA_PLATFORM=offscreen works)
+// plus window.png, the window as the reader first sees it. SCALE is the screen's scale factor
+// (default 1); at 2 the pages are drawn at twice the pixels, with the @2x pictures.
 #include "ui/mainwindow.h"
 #include "ui/platform/fonts.h"
+#include "ui/platform/translations.h"
 #include "ui/skin/skin.h"
 
 #include <QApplication>
@@ -13,10 +15,19 @@
 
 int main(int argc, char **argv)
 {
+    // Read before the application exists: the scale factor is fixed when it starts.
+    const QByteArray scale = argc > 2 ? QByteArray(argv[2]) : QByteArray("1");
+    bool scaleOk = false;
+    if (scale.toDouble(&scaleOk) <= 0 || !scaleOk) {
+        std::fprintf(stderr, "usage: pathora_screenshots OUTDIR [SCALE], SCALE a number above 0\n");
+        return 2;
+    }
+    qputenv("QT_SCALE_FACTOR", scale);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pathora"));
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(out);
+    Translations::installQtChinese(app);
     Fonts::installSubstitutions();
     Skin::applyBuiltIn(app);
 

@@ -2,6 +2,7 @@
 
 #include "ui/pagebuilder.h"
 #include "book/layout/readingpages.h"
+#include "ui/widgets/addressnote.h"
 #include "ui/widgets/linklabel.h"
 #include "ui/platform/messagebox.h"
 #include "ui/platform/pictures.h"
@@ -17,6 +18,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QWheelEvent>
@@ -39,7 +41,8 @@ QFont sansFont(int pixelSize)
 } // namespace
 
 TForm2::TForm2(QWidget *parent)
-    : QMainWindow(parent), m_navigator(*this), m_links(m_navigator, &OpenWebPage, [this] { CloseMainWindow(); })
+    : QMainWindow(parent), m_navigator(*this),
+      m_links(m_navigator, [this](const QString &address) { openWebPage(address); }, [this] { CloseMainWindow(); })
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Pathora"));
@@ -50,6 +53,7 @@ TForm2::TForm2(QWidget *parent)
     buildMenu();
     buildClientArea();
     buildPages();
+    buildAddressNote();
 
     qApp->installEventFilter(this);
     m_navigator.start();
@@ -87,7 +91,8 @@ void TForm2::buildClientArea()
 {
     m_scrollArea = new QScrollArea(this);
     m_scrollArea->setFrameShape(QFrame::NoFrame);
-    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // At the first size the content fits the width; a smaller window scrolls sideways too.
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_scrollArea->setWidgetResizable(false);
 
@@ -133,6 +138,27 @@ void TForm2::buildPages()
                     questionnaire->reset();
             });
     }
+}
+
+// The status bar stays hidden until the desktop fails to open an address; then it offers the
+// address to copy, and the page, its scroll position and its answers stay as they were.
+void TForm2::buildAddressNote()
+{
+    m_addressNote = new AddressNote;
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setSizeGripEnabled(false);
+    bar->addWidget(m_addressNote, 1);
+    bar->hide();
+    connect(m_addressNote, &AddressNote::closed, bar, &QWidget::hide);
+}
+
+void TForm2::openWebPage(const QString &address)
+{
+    if (OpenWebPage(address))
+        return;
+    m_addressNote->showAddress(address);
+    statusBar()->show();
 }
 
 void TForm2::ensureBuilt(PageId id)
@@ -235,14 +261,17 @@ void TForm2::showEvent(QShowEvent *event)
     if (m_shownOnce)
         return;
     m_shownOnce = true;
-    // The outer size counts the frame; centre the whole window on its screen.
+    // The outer size counts the frame. Where the screen's free area is smaller (a laptop at 150 %),
+    // the window takes the largest size that fits, so its frame and menu stay on screen.
     const QSize frame = frameGeometry().size() - geometry().size();
-    resize(kOuterWidth - frame.width(), kOuterHeight - frame.height());
+    QRect outer(QPoint(), QSize(kOuterWidth, kOuterHeight));
     if (QScreen *s = screen()) {
-        QRect outer(QPoint(), QSize(kOuterWidth, kOuterHeight));
-        outer.moveCenter(s->availableGeometry().center());
-        move(outer.topLeft());
+        const QRect free = s->availableGeometry();
+        outer.setSize(outer.size().boundedTo(free.size()));
+        outer.moveCenter(free.center());
     }
+    resize(outer.size() - frame);
+    move(outer.topLeft());
 }
 
 void TForm2::resizeEvent(QResizeEvent *event)

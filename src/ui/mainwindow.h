@@ -50,6 +50,8 @@ private:
     void buildMenu();
     void buildClientArea();
     void buildPages();
+    void buildAddressNote();
+    void openWebPage(const QString &address);
     void ensureBuilt(PageId id);
     void buildNextPageWhileIdle();
     void prepareForShow(PageId id);
@@ -67,6 +69,7 @@ private:
     QVector<bool> m_built;
     int m_unbuilt = kPageCount;
     QVector<class QuestionnairePage *> m_questionnaires;
+    class AddressNote *m_addressNote = nullptr;
     int m_wheelRemainder = 0;
     bool m_shownOnce = false;
     bool m_idleBuildStarted = false;

@@ -3,8 +3,32 @@
 #include "ui/platform/jpeg.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QHash>
 #include <QImage>
+
+namespace {
+
+QImage decode(const QString &resourcePath)
+{
+    QFile file(resourcePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    const bool jpeg = resourcePath.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive);
+    return jpeg ? decodeJpeg(bytes) : QImage::fromData(bytes, "PNG");
+}
+
+} // namespace
+
+QString Pictures::doubleSizePath(const QString &resourcePath)
+{
+    const int dot = resourcePath.lastIndexOf(QLatin1Char('.'));
+    const int slash = resourcePath.lastIndexOf(QLatin1Char('/'));
+    if (dot <= slash)
+        return resourcePath + QLatin1String("@2x");
+    return resourcePath.left(dot) + QLatin1String("@2x") + resourcePath.mid(dot);
+}
 
 QPixmap Pictures::get(const QString &resourcePath)
 {
@@ -12,15 +36,15 @@ QPixmap Pictures::get(const QString &resourcePath)
     const auto found = cache.constFind(resourcePath);
     if (found != cache.constEnd())
         return *found;
-
-    QPixmap pixmap;
-    QFile file(resourcePath);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.readAll();
-        const bool jpeg = resourcePath.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive);
-        const QImage image = jpeg ? decodeJpeg(bytes) : QImage::fromData(bytes, "PNG");
-        pixmap = QPixmap::fromImage(image);
+    QImage image;
+    // The highest ratio of any screen: a window moved to the sharper screen stays sharp.
+    if (qApp && qApp->devicePixelRatio() > 1.0) {
+        image = decode(doubleSizePath(resourcePath));
+        image.setDevicePixelRatio(2.0);
     }
+    if (image.isNull())
+        image = decode(resourcePath);
+    const QPixmap pixmap = QPixmap::fromImage(image);
     cache.insert(resourcePath, pixmap);
     return pixmap;
 }

@@ -3,7 +3,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-void OpenWebPage(const QString &address)
+bool OpenWebPage(const QString &address)
 {
-    QDesktopServices::openUrl(QUrl(address));
+    return QDesktopServices::openUrl(QUrl(address));
 }

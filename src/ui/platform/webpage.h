@@ -2,6 +2,6 @@
 
 #include <QString>
 
-// Hands an address to the desktop to open in the default browser. Returns at once; a failure
-// (no browser) is not reported and changes nothing.
-void OpenWebPage(const QString &address);
+// Hands an address to the desktop to open in the default browser and returns at once. False when
+// the desktop could not take it (no browser); nothing in the program changes either way.
+bool OpenWebPage(const QString &address);
