@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTemporaryFile>
 
 #include <cstdio>
 
@@ -23,6 +24,18 @@ int main(int argc, char **argv)
         return 2;
     }
     qputenv("QT_SCALE_FACTOR", scale);
+    // The offscreen platform's own screen is only 800 x 800 pixels: give it a desktop's full-HD
+    // screen (at the scale factor's pixel count), so that the window opens at its first size.
+    QTemporaryFile screenConfig;
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen" && screenConfig.open()) {
+        const double factor = scale.toDouble();
+        screenConfig.write(QStringLiteral(R"({"screens":[{"name":"s","x":0,"y":0,"width":%1,"height":%2,"logicalDpi":96}]})")
+                               .arg(qRound(1920 * factor))
+                               .arg(qRound(1080 * factor))
+                               .toUtf8());
+        screenConfig.flush();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screenConfig.fileName()));
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pathora"));
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");

@@ -1,8 +1,11 @@
-// Qt's own texts in Chinese, and the note that offers an address the desktop could not open.
+// Qt's own texts in Chinese, the double-size pictures of scaled screens, and the note that offers
+// an address the desktop could not open.
 #include "testsupport.h"
 
 #include "ui/mainwindow.h"
+#include "ui/platform/jpeg.h"
 #include "ui/platform/messagebox.h"
+#include "ui/platform/pictures.h"
 #include "ui/platform/translations.h"
 
 #include <QAbstractButton>
@@ -10,6 +13,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -29,6 +34,14 @@ QString words(QString text)
     text = text.section(QLatin1Char('\t'), 0, 0);
     text.remove(QRegularExpression(QStringLiteral("\\(&.\\)|&")));
     return text.trimmed();
+}
+
+QImage load(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return path.endsWith(QLatin1String(".jpg")) ? decodeJpeg(file.readAll()) : QImage::fromData(file.readAll(), "PNG");
 }
 
 } // namespace
@@ -78,6 +91,22 @@ private slots:
         QVERIFY(entries.contains(QStringLiteral("全选")));
         for (const QString &e : entries)
             QVERIFY2(!e.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))), qPrintable(e));
+    }
+
+    void everyPictureHasADoubleSizeVersion()
+    {
+        const QDir images(QStringLiteral(":/images"));
+        int pairs = 0;
+        for (const QString &name : images.entryList(QDir::Files)) {
+            if (name.contains(QLatin1String("@2x")))
+                continue;
+            const QString path = images.filePath(name);
+            const QImage one = load(path), two = load(Pictures::doubleSizePath(path));
+            QVERIFY2(!one.isNull() && !two.isNull(), qPrintable(name));
+            QCOMPARE(two.size(), one.size() * 2);
+            ++pairs;
+        }
+        QVERIFY(pairs >= 7);
     }
 
     // No browser: the address appears in the status bar, ready to copy; the page stays put.
