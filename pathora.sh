@@ -53,7 +53,8 @@ test)
 bench)
     install_missing
     build --target pathora_bench
-    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$build_dir/pathora_bench"
+    # A configured full-HD screen, so that the window opens at its first size (1058 x 598).
+    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen:configfile=$PWD/tests/ui/screen.json} "$build_dir/pathora_bench"
     ;;
 shots)
     install_missing

@@ -9,7 +9,7 @@ trap 'rm -rf "$out"' EXIT
 cpack --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 || { cat "$out/cpack.log"; exit 1; }
 deb=$(ls "$out"/pathora_*.deb)
 echo "package: $(basename "$deb")"
-report=$(lintian --info --no-tag-display-limit "$deb" 2>&1) || true
+report=$(lintian --info --tag-display-limit 0 "$deb" 2>&1) || true
 printf '%s\n' "$report"
 if printf '%s\n' "$report" | grep -q '^E: '; then
     exit 1
