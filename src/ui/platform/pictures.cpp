@@ -38,10 +38,17 @@ QPixmap Pictures::get(const QString &resourcePath)
         return *found;
     QImage image;
     // The highest ratio of any screen: a window moved to the sharper screen stays sharp.
-    if (qApp && qApp->devicePixelRatio() > 1.0) {
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    if (ratio > 1.0)
         image = decode(doubleSizePath(resourcePath));
-        image.setDevicePixelRatio(2.0);
+    if (!image.isNull() && ratio != 2.0) {
+        // At 125 % or 150 % the painter would shrink the 2x bitmap pixel by pixel; resample it
+        // smoothly once to the screen's own pixels, so that it is drawn one to one.
+        const QSize logical = image.size() / 2;
+        image = image.scaled(qRound(logical.width() * ratio), qRound(logical.height() * ratio),
+                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
+    image.setDevicePixelRatio(image.isNull() ? 1.0 : ratio);
     if (image.isNull())
         image = decode(resourcePath);
     const QPixmap pixmap = QPixmap::fromImage(image);
