@@ -53,7 +53,6 @@ TForm2::TForm2(QWidget *parent)
     buildMenu();
     buildClientArea();
     buildPages();
-    buildAddressNote();
 
     qApp->installEventFilter(this);
     m_navigator.start();
@@ -140,25 +139,23 @@ void TForm2::buildPages()
     }
 }
 
-// The status bar stays hidden until the desktop fails to open an address; then it offers the
-// address to copy, and the page, its scroll position and its answers stay as they were.
-void TForm2::buildAddressNote()
-{
-    m_addressNote = new AddressNote;
-    QStatusBar *bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar"));
-    bar->setSizeGripEnabled(false);
-    bar->addWidget(m_addressNote, 1);
-    bar->hide();
-    connect(m_addressNote, &AddressNote::closed, bar, &QWidget::hide);
-}
-
+// The desktop could not open the address (no browser): the status bar offers it to copy. The
+// page, its scroll position and its answers stay as they were. Made on first need, so that
+// start-up does not pay for it.
 void TForm2::openWebPage(const QString &address)
 {
     if (OpenWebPage(address))
         return;
+    QStatusBar *bar = statusBar();
+    if (!m_addressNote) {
+        m_addressNote = new AddressNote;
+        bar->setObjectName(QStringLiteral("StatusBar"));
+        bar->setSizeGripEnabled(false);
+        bar->addWidget(m_addressNote, 1);
+        connect(m_addressNote, &AddressNote::closed, bar, &QWidget::hide);
+    }
     m_addressNote->showAddress(address);
-    statusBar()->show();
+    bar->show();
 }
 
 void TForm2::ensureBuilt(PageId id)

@@ -50,7 +50,6 @@ private:
     void buildMenu();
     void buildClientArea();
     void buildPages();
-    void buildAddressNote();
     void openWebPage(const QString &address);
     void ensureBuilt(PageId id);
     void buildNextPageWhileIdle();
