@@ -3,18 +3,21 @@
 #   ./pathora.sh run    install what is missing, build, start Pathora
 #   ./pathora.sh test   install what is missing, build, run the whole test suite
 #   ./pathora.sh bench  build and print the start-up, page-change and memory figures
-#   ./pathora.sh shots [DIR]   write a picture of every page to DIR (default: screenshots)
+#   ./pathora.sh shots [DIR] [SCALE]   write a picture of every page to DIR (default: screenshots)
+#                                      at a scale factor (default 1; 2 shows the @2x pictures)
+#   ./pathora.sh package   build the Debian package pathora_<version>_<arch>.deb
 #   ./pathora.sh fonts  regenerate the embedded font subsets in data/fonts from the texts
 set -euo pipefail
 cd "$(dirname "$0")"
 
 mode=${1:-run}
 build_dir=${PATHORA_BUILD_DIR:-build}
-packages=(g++ cmake make qt6-base-dev libgl-dev zlib1g-dev libjpeg-dev)
+packages=(g++ cmake make qt6-base-dev libgl-dev zlib1g-dev libjpeg-dev qt6-translations-l10n)
 # The test command also fuzzes (clang's libFuzzer) and watches the program with strace, under X11
 # (Xvfb) with and without a session bus (dbus-daemon); the picture generator paints its texts with
-# the system's Noto CJK faces, which the program itself no longer needs.
-test_packages=(clang strace xvfb dbus-daemon fonts-noto-cjk)
+# the system's Noto CJK faces, which the program itself no longer needs; and it validates the
+# installed files and the package.
+test_packages=(clang strace xvfb dbus-daemon fonts-noto-cjk desktop-file-utils appstream lintian dpkg-dev file)
 
 install_missing() {
     local missing=()
@@ -120,12 +123,23 @@ test)
 bench)
     install_missing
     build --target pathora_bench
-    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$build_dir/pathora_bench"
+    # A configured full-HD screen, so that the window opens at its first size (1058 x 598).
+    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen:configfile=$PWD/tests/ui/screen.json} "$build_dir/pathora_bench"
     ;;
 shots)
     install_missing
     build --target pathora_screenshots
-    QT_QPA_PLATFORM=offscreen "$build_dir/pathora_screenshots" "${2:-screenshots}"
+    QT_QPA_PLATFORM=offscreen "$build_dir/pathora_screenshots" "${2:-screenshots}" "${3:-1}"
+    ;;
+package)
+    install_missing dpkg-dev file
+    # Its own build tree, built with Debian's hardening flags.
+    build_dir=${PATHORA_BUILD_DIR:-build-package}
+    PATHORA_CMAKE_ARGS="-DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON ${PATHORA_CMAKE_ARGS:-}" \
+        CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+        LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" build --target pathora pathora_docs
+    (cd "$build_dir" && cpack -G DEB >/dev/null)
+    ls "$build_dir"/pathora_*.deb
     ;;
 fonts)
     packages+=(fonts-noto-cjk python3-fonttools)
@@ -133,7 +147,7 @@ fonts)
     /usr/bin/python3 tools/fonts/subset.py
     ;;
 *)
-    echo "usage: $0 run|test|bench|shots [DIR]|fonts" >&2
+    echo "usage: $0 run|test|bench|package|fonts|shots [DIR] [SCALE]" >&2
     exit 2
     ;;
 esac

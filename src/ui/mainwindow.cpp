@@ -6,6 +6,7 @@
 #include "ui/findinbook.h"
 #include "ui/pagebuilder.h"
 #include "book/layout/readingpages.h"
+#include "ui/widgets/addressnote.h"
 #include "ui/widgets/linklabel.h"
 #include "ui/platform/messagebox.h"
 #include "ui/platform/pictures.h"
@@ -21,6 +22,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QWheelEvent>
@@ -43,7 +45,8 @@ QFont sansFont(int pixelSize)
 } // namespace
 
 TForm2::TForm2(QWidget *parent)
-    : QMainWindow(parent), m_navigator(*this), m_links(m_navigator, &OpenWebPage, [this] { CloseMainWindow(); })
+    : QMainWindow(parent), m_navigator(*this),
+      m_links(m_navigator, [this](const QString &address) { openWebPage(address); }, [this] { CloseMainWindow(); })
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Pathora"));
@@ -97,7 +100,8 @@ void TForm2::buildClientArea()
 {
     m_scrollArea = new QScrollArea(this);
     m_scrollArea->setFrameShape(QFrame::NoFrame);
-    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // At the first size the content fits the width; a smaller window scrolls sideways too.
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_scrollArea->setWidgetResizable(false);
 
@@ -143,6 +147,25 @@ void TForm2::buildPages()
                     questionnaire->reset();
             });
     }
+}
+
+// The desktop could not open the address (no browser): the status bar offers it to copy. The
+// page, its scroll position and its answers stay as they were. Made on first need, so that
+// start-up does not pay for it.
+void TForm2::openWebPage(const QString &address)
+{
+    if (OpenWebPage(address))
+        return;
+    QStatusBar *bar = statusBar();
+    if (!m_addressNote) {
+        m_addressNote = new AddressNote;
+        bar->setObjectName(QStringLiteral("StatusBar"));
+        bar->setSizeGripEnabled(false);
+        bar->addWidget(m_addressNote, 1);
+        connect(m_addressNote, &AddressNote::closed, bar, &QWidget::hide);
+    }
+    m_addressNote->showAddress(address);
+    bar->show();
 }
 
 void TForm2::ensureBuilt(PageId id)
@@ -248,14 +271,17 @@ void TForm2::showEvent(QShowEvent *event)
     if (m_shownOnce)
         return;
     m_shownOnce = true;
-    // The outer size counts the frame; centre the whole window on its screen.
+    // The outer size counts the frame. Where the screen's free area is smaller (a laptop at 150 %),
+    // the window takes the largest size that fits, so its frame and menu stay on screen.
     const QSize frame = frameGeometry().size() - geometry().size();
-    resize(kOuterWidth - frame.width(), kOuterHeight - frame.height());
+    QRect outer(QPoint(), QSize(kOuterWidth, kOuterHeight));
     if (QScreen *s = screen()) {
-        QRect outer(QPoint(), QSize(kOuterWidth, kOuterHeight));
-        outer.moveCenter(s->availableGeometry().center());
-        move(outer.topLeft());
+        const QRect free = s->availableGeometry();
+        outer.setSize(outer.size().boundedTo(free.size()));
+        outer.moveCenter(free.center());
     }
+    resize(outer.size() - frame);
+    move(outer.topLeft());
 }
 
 void TForm2::resizeEvent(QResizeEvent *event)

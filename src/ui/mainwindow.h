@@ -51,6 +51,7 @@ private:
     void buildMenu();
     void buildClientArea();
     void buildPages();
+    void openWebPage(const QString &address);
     void ensureBuilt(PageId id);
     void buildNextPageWhileIdle();
     void prepareForShow(PageId id);
@@ -70,6 +71,7 @@ private:
     int m_unbuilt = kPageCount;
     QVector<class QuestionnairePage *> m_questionnaires;
     FindInBook *m_find = nullptr;
+    class AddressNote *m_addressNote = nullptr;
     int m_wheelRemainder = 0;
     bool m_shownOnce = false;
     bool m_idleBuildStarted = false;

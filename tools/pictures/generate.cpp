@@ -1,6 +1,7 @@
 // Paints Pathora's pictures. Run it from the build tree:
 //   cmake --build build --target pathora_pictures && QT_QPA_PLATFORM=offscreen build/pathora_pictures .
-// It writes the files below (relative to the given repository root); the outputs are committed.
+// It writes the files below (relative to the given repository root), each at 1x and 2x, and the
+// application icon at every size of the icon theme; the outputs are committed.
 #include "book/layout/geometry.h"
 
 #include <QApplication>
@@ -65,10 +66,26 @@ double textWidth(const char *text, const QFont &f)
     return QFontMetricsF(f).horizontalAdvance(QString::fromUtf8(text));
 }
 
-QImage canvas(const QSize &size)
+// An image of `size` logical pixels at `scale` device pixels each: painting on it uses logical
+// coordinates, so every picture is drawn by the same code at 1x and at 2x.
+QImage blank(const QSize &size, double scale, QImage::Format format)
 {
-    QImage img(size, QImage::Format_RGB32);
+    QImage img(size * scale, format);
+    img.setDevicePixelRatio(scale);
+    return img;
+}
+
+QImage canvas(const QSize &size, double scale)
+{
+    QImage img = blank(size, scale, QImage::Format_RGB32);
     img.fill(kCream);
+    return img;
+}
+
+QImage transparentCanvas(const QSize &size, double scale)
+{
+    QImage img = blank(size, scale, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
     return img;
 }
 
@@ -85,20 +102,21 @@ QColor withAlpha(QColor c, int alpha)
     return c;
 }
 
-// A tileable wood grain: soft rings bent by a slow wave, period 256 both ways.
-QImage woodTexture()
+// A tileable wood grain: soft rings bent by a slow wave, period 256 logical pixels both ways.
+QImage woodTexture(double scale)
 {
     const int n = 256;
-    QImage img(n, n, QImage::Format_RGB32);
-    for (int y = 0; y < n; ++y) {
-        for (int x = 0; x < n; ++x) {
+    QImage img = blank(QSize(n, n), scale, QImage::Format_RGB32);
+    for (int py = 0; py < img.height(); ++py) {
+        for (int px = 0; px < img.width(); ++px) {
+            const double x = px / scale, y = py / scale;
             const double tx = 2 * M_PI * x / n, ty = 2 * M_PI * y / n;
             const double bend = 5.0 * std::sin(tx + 0.7 * std::sin(2 * ty)) + 2.0 * std::sin(3 * tx + ty);
             const double ring = 0.5 + 0.5 * std::sin((y + bend) * 2 * M_PI / 16.0 * 1.0 + 0.8 * std::sin(2 * tx));
             const double fine = 0.5 + 0.5 * std::sin((y + bend * 0.6) * 2 * M_PI / 4.0);
             const double t = 0.62 * std::pow(ring, 2.2) + 0.18 * fine;
             const QColor a(0x7a, 0x4d, 0x27), b(0x5a, 0x38, 0x1b);
-            img.setPixel(x, y, qRgb(int(a.red() * (1 - t) + b.red() * t), int(a.green() * (1 - t) + b.green() * t),
+            img.setPixel(px, py, qRgb(int(a.red() * (1 - t) + b.red() * t), int(a.green() * (1 - t) + b.green() * t),
                                     int(a.blue() * (1 - t) + b.blue() * t)));
         }
     }
@@ -110,7 +128,7 @@ void paintWoodPanel(QPainter &p, const QPainterPath &shape, double top, double b
 {
     p.save();
     p.setPen(Qt::NoPen);
-    p.setBrush(QBrush(woodTexture()));
+    p.setBrush(QBrush(woodTexture(p.device()->devicePixelRatioF())));
     p.drawPath(shape);
     QLinearGradient g(0, top, 0, bottom);
     g.setColorAt(0, QColor(255, 230, 190, 40));
@@ -163,29 +181,34 @@ void paintLogo(QPainter &p)
     p.drawLine(QPointF(86, 38.5), QPointF(134, 38.5));
 }
 
-QImage logo()
+QImage logo(double scale)
 {
-    QImage img(PictureSize::kLogo, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
+    QImage img = transparentCanvas(PictureSize::kLogo, scale);
     QPainter p(&img);
     beginPainting(p);
     paintLogo(p);
     return img;
 }
 
-QImage icon()
+// The application icon, drawn for each size in whole device pixels: the border keeps a whole
+// pixel width on the pixel grid, and the mark fills more of the tile at the smallest sizes.
+QImage icon(int px)
 {
-    QImage img(PictureSize::kIcon, QImage::Format_ARGB32_Premultiplied);
+    QImage img(px, px, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 0, 48);
+    const double unit = px / 48.0;
+    const double pen = qMax(1, qRound(px / 24.0));
+    QLinearGradient g(0, 0, 0, px);
     g.setColorAt(0, kCream);
     g.setColorAt(1, QColor(0xee, 0xdc, 0xbd));
     p.setBrush(g);
-    p.setPen(QPen(kWood, 2));
-    p.drawRoundedRect(QRectF(1, 1, 46, 46), 9, 9);
-    paintMark(p, QRectF(5, 4, 38, 40));
+    p.setPen(QPen(kWood, pen));
+    p.drawRoundedRect(QRectF(pen / 2, pen / 2, px - pen, px - pen), 9 * unit, 9 * unit);
+    const QRectF mark = px >= 32 ? QRectF(5 * unit, 4 * unit, 38 * unit, 40 * unit)
+                                 : QRectF(2 * unit, 1 * unit, 44 * unit, 46 * unit);
+    paintMark(p, mark);
     return img;
 }
 
@@ -622,9 +645,9 @@ void paintCoverFooter(QPainter &p)
     drawText(p, QRectF(0, 782, 625, 30), "职业测评 · 职业规划 · 求职技巧 · 初涉职场", font(kSans, 15, false, 2), kWood);
 }
 
-QImage cover()
+QImage cover(double scale)
 {
-    QImage img = canvas(kCoverSize);
+    QImage img = canvas(kCoverSize, scale);
     QPainter p(&img);
     beginPainting(p);
     paintCoverPaper(p);
@@ -644,9 +667,9 @@ QImage cover()
 }
 
 // A picture laid over the cover at `onCover`, starting from the cover's paper beneath it.
-QImage overCover(const QRect &onCover)
+QImage overCover(const QRect &onCover, double scale)
 {
-    QImage img = canvas(onCover.size());
+    QImage img = canvas(onCover.size(), scale);
     QPainter p(&img);
     p.translate(-onCover.topLeft());
     paintCoverPaper(p);
@@ -654,9 +677,9 @@ QImage overCover(const QRect &onCover)
     return img;
 }
 
-QImage enterButton()
+QImage enterButton(double scale)
 {
-    QImage img = overCover(kEnterOnCover);
+    QImage img = overCover(kEnterOnCover, scale);
     QPainter p(&img);
     beginPainting(p);
 
@@ -683,12 +706,12 @@ QImage enterButton()
     return img;
 }
 
-QImage siteLine()
+QImage siteLine(double scale)
 {
-    QImage img = overCover(kSiteOnCover);
+    QImage img = overCover(kSiteOnCover, scale);
     QPainter p(&img);
     beginPainting(p);
-    const QRectF r(0, 0, img.width(), img.height());
+    const QRectF r(QPointF(0, 0), img.deviceIndependentSize());
     drawText(p, r, "www.norwell.example", font(kSans, 13, false, 0.6), kWood);
     return img;
 }
@@ -743,15 +766,15 @@ void paintClaim(QPainter &p, const QPointF &at, int number, const char *key, con
              kWood, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-QImage advertBanner()
+QImage advertBanner(double scale)
 {
-    QImage img = canvas(PictureSize::kAdvert);
+    QImage img = canvas(PictureSize::kAdvert, scale);
     QPainter p(&img);
     beginPainting(p);
     QLinearGradient paper(0, 0, PictureSize::kAdvert.width(), PictureSize::kAdvert.height());
     paper.setColorAt(0, kCreamLight);
     paper.setColorAt(1, QColor(0xf6, 0xe2, 0xc0));
-    p.fillRect(img.rect(), paper);
+    p.fillRect(QRectF(QPointF(0, 0), img.deviceIndependentSize()), paper);
 
     // The scene in a round window: the road and the rising sun of the cover.
     const QPointF centre(600, 190);
@@ -794,10 +817,10 @@ QImage advertBanner()
     return img;
 }
 
-QImage courseBanner()
+QImage courseBanner(double scale)
 {
     const QSize size = PictureSize::kCourse;
-    QImage img = canvas(size);
+    QImage img = canvas(size, scale);
     QPainter p(&img);
     beginPainting(p);
     QPainterPath whole;
@@ -855,13 +878,21 @@ int main(int argc, char **argv)
     const QString images = root + "/data/pictures/";
     const int jpegQuality = 90;
     bool ok = true;
-    ok &= save(woodTexture(), root + "/src/ui/skin/frame.png", "PNG");
-    ok &= save(logo(), images + "logo.png", "PNG");
-    ok &= save(icon(), images + "icon.png", "PNG");
-    ok &= save(cover(), images + "cover.jpg", "JPG", jpegQuality);
-    ok &= save(enterButton(), images + "enter.jpg", "JPG", jpegQuality);
-    ok &= save(siteLine(), images + "siteline.jpg", "JPG", jpegQuality);
-    ok &= save(advertBanner(), images + "advert.jpg", "JPG", jpegQuality);
-    ok &= save(courseBanner(), images + "course.jpg", "JPG", jpegQuality);
+    // Every picture at 1x and, for screens scaled above 100 %, at 2x ("name@2x.png").
+    for (const double scale : {1.0, 2.0}) {
+        const QString x = scale == 1 ? QString() : QStringLiteral("@2x");
+        ok &= save(woodTexture(scale), root + "/src/ui/skin/frame" + x + ".png", "PNG");
+        ok &= save(logo(scale), images + "logo" + x + ".png", "PNG");
+        ok &= save(icon(qRound(48 * scale)), images + "icon" + x + ".png", "PNG");
+        ok &= save(cover(scale), images + "cover" + x + ".jpg", "JPG", jpegQuality);
+        ok &= save(enterButton(scale), images + "enter" + x + ".jpg", "JPG", jpegQuality);
+        ok &= save(siteLine(scale), images + "siteline" + x + ".jpg", "JPG", jpegQuality);
+        ok &= save(advertBanner(scale), images + "advert" + x + ".jpg", "JPG", jpegQuality);
+        ok &= save(courseBanner(scale), images + "course" + x + ".jpg", "JPG", jpegQuality);
+    }
+    // The desktop's icon theme: one picture per size, each drawn at that size.
+    for (const int px : {16, 24, 32, 48, 64, 128, 256})
+        ok &= save(icon(px), QStringLiteral("%1/data/icons/hicolor/%2x%2/apps/example.norwell.Pathora.png").arg(root).arg(px),
+                   "PNG");
     return ok ? 0 : 1;
 }

@@ -3,7 +3,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-void OpenWebPage(const QString &address)
+bool OpenWebPage(const QString &address)
 {
     // Only a web address goes to the desktop: anything else (a path, "--help", another scheme)
     // would reach the opener as an argument or a command of its own.
@@ -11,6 +11,6 @@ void OpenWebPage(const QString &address)
     const QString scheme = url.scheme();
     if (!url.isValid() || url.host().isEmpty()
         || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
-        return;
-    QDesktopServices::openUrl(url);
+        return false;
+    return QDesktopServices::openUrl(url);
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
-// Hands an http or https address to the desktop to open in the default browser; any other text
-// is ignored. Returns at once; a failure (no browser) is not reported and changes nothing.
-void OpenWebPage(const QString &address);
+// Hands an http or https address to the desktop to open in the default browser and returns at
+// once; any other text is refused. False when the address was refused or the desktop could not
+// take it (no browser); nothing in the program changes either way.
+bool OpenWebPage(const QString &address);

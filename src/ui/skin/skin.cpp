@@ -93,7 +93,13 @@ bool Skin::apply(QApplication &app, const QByteArray &archive)
     const auto files = SkinArchive::unpack(archive);
     if (!files)
         return false;
-    const QImage texture = QImage::fromData(files->value(QStringLiteral("frame.png")), "PNG");
+    QImage texture = QImage::fromData(files->value(QStringLiteral("frame.png")), "PNG");
+    // On a scaled screen the double-size grain, drawn at the same logical size.
+    const QImage sharp = QImage::fromData(files->value(QStringLiteral("frame@2x.png")), "PNG");
+    if (app.devicePixelRatio() > 1.0 && !sharp.isNull()) {
+        texture = sharp;
+        texture.setDevicePixelRatio(2.0);
+    }
     QPalette palette = app.palette();
     const QByteArray sheet = files->value(QStringLiteral("wood.qss"));
     if (texture.isNull() || sheet.isEmpty() || !parsePalette(files->value(QStringLiteral("wood.palette")), palette))
