@@ -79,6 +79,13 @@ void KeyboardAccess::pageBuilt(QWidget *page)
         return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
     });
     page->setFocusPolicy(Qt::StrongFocus);
+    // A reader who lands on a page hears where they are.
+    const PageId id = TPageTable::byName(page->objectName()) ? TPageTable::byName(page->objectName())->id : kNoPage;
+    const QString heading = id ? QString::fromUtf8(TPageTable::entry(id).heading).trimmed() : QString();
+    page->setAccessibleName(heading.isEmpty() ? TextData::text(QStringLiteral(":/data/window.txt"),
+                                                               id == kStartPage ? QStringLiteral("page.cover")
+                                                                                : QStringLiteral("picture.advert.jpg"))
+                                              : heading);
     QWidget *previous = page;
     for (QWidget *w : chain) {
         QWidget::setTabOrder(previous, w);

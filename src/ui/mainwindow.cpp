@@ -2,6 +2,7 @@
 
 #include "book/texts.h"
 #include "ui/keyboard.h"
+#include "ui/widgets/accessibility.h"
 
 #include "ui/findinbook.h"
 #include "ui/pagebuilder.h"
@@ -48,6 +49,7 @@ TForm2::TForm2(QWidget *parent)
     : QMainWindow(parent), m_navigator(*this),
       m_links(m_navigator, [this](const QString &address) { openWebPage(address); }, [this] { CloseMainWindow(); })
 {
+    Accessibility::install();
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Pathora"));
     setWindowIcon(Pictures::get(QStringLiteral(":/images/icon.png")));

@@ -1,6 +1,7 @@
 #include "ui/pagebuilder.h"
 
 #include "book/linktable.h"
+#include "book/texts.h"
 #include "book/layout/textmeasure.h"
 #include "ui/widgets/editabletextbox.h"
 #include "ui/widgets/linklabel.h"
@@ -25,9 +26,21 @@ void applyColor(QWidget *w, const QColor &color)
     w->setPalette(palette);
 }
 
+// What a screen reader says for a picture: a short description from the window's texts.
+QString pictureName(const QString &key)
+{
+    return TextData::optional(QStringLiteral(":/data/window.txt"), QStringLiteral("picture.") + key);
+}
+
+QString pictureName(const TContentBlock &b)
+{
+    return pictureName(b.text.section(QLatin1Char('/'), -1));
+}
+
 QWidget *makePicture(QWidget *page, const TContentBlock &b)
 {
     auto *label = new QLabel(page);
+    label->setAccessibleName(pictureName(b));
     // Drawn at natural size from the top-left corner; the label's own size clips the rest.
     label->setPixmap(Pictures::get(b.text));
     label->setScaledContents(false);
@@ -43,6 +56,8 @@ QWidget *makeLabel(QWidget *page, const TContentBlock &b)
     label->setAlignment(b.align);
     label->setWordWrap(b.text.contains(QLatin1Char('\n')) || b.place.height() > 2 * b.font.pixelSize + 14);
     applyColor(label, b.font.color);
+    if (b.kind == BlockKind::Rule)
+        label->setProperty("decorative", true);
     return label;
 }
 
@@ -102,7 +117,9 @@ QWidget *makeLink(QWidget *page, const TContentBlock &b)
     auto *link = new LinkLabel(b.link, page);
     if (entry.isPanel()) {
         dressAsPanel(link);
+        link->setAccessibleName(pictureName(QStringLiteral("panel")));
     } else if (entry.isPicture()) {
+        link->setAccessibleName(pictureName(b));
         // A picture that is missing leaves an empty block that still takes clicks.
         link->setPixmap(Pictures::get(b.text));
         link->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
 
 using namespace PageGeometry;
 
@@ -49,6 +50,7 @@ ChoiceGroup *QuestionnairePage::makeGroup(int number, Quiz::PromptStyle prompt, 
     auto *group = new ChoiceGroup(prompt == Quiz::PromptStyle::Caption ? questionCaption(number) : QString(), q.options,
                                   q.columns, m_page);
     group->setObjectName(groupName(number));
+    group->setAccessibleName(questionCaption(number));
     group->setFont(PageBuilder::fontOf(QuestionnaireFonts::question()));
     group->setGeometry(left, m_y, width, group->heightFor(width));
     connect(group, &ChoiceGroup::readerChose, this, [this, number](int index) { m_questions->select(number, index); });
@@ -126,6 +128,7 @@ void QuestionnairePage::field(const QString &label, const QString &name, bool re
     edit->setReadOnly(readOnly);
     edit->setFont(PageBuilder::fontOf({kFaceSans, 15, bold, false, {}}));
     edit->setGeometry(kColumnLeft + labelWidth, m_y, fieldWidth, kRowHeight);
+    edit->setAccessibleName(QString(label).remove(QChar(0xFF1A)).trimmed());
     m_fields.insert(name, edit);
     m_y += kRowHeight + 10;
 }
@@ -154,6 +157,7 @@ QPlainTextEdit *QuestionnairePage::resultBox(const QString &name, int height, co
     box->setFont(PageBuilder::fontOf(font));
     box->setTabStopDistance(4 * QFontMetrics(box->font()).horizontalAdvance(QChar(0x4E00)) / 2);
     box->setGeometry(kColumnLeft, m_y, kColumnWidth, height);
+    box->setAccessibleName(Quiz::commonText(QStringLiteral("result.box")));
     m_resultBox = box;
     m_y += height + 12;
     return box;
@@ -183,6 +187,8 @@ void QuestionnairePage::fieldsOnLines(const QPlainTextEdit *box, const QVector<i
         const int height = qMax(lineHeight + 4, 24);
         const int lineTop = PageBuilder::lineTop(box, lines[i]);
         edit->setGeometry(left, lineTop + (lineHeight - height) / 2, width, height);
+        // Named after the line it stands on ("A 物质报酬", "R 项 分值").
+        edit->setAccessibleName(box->document()->findBlockByNumber(lines[i]).text().remove(QChar(0xFF1A)).simplified());
         m_fields.insert(names[i], edit);
     }
 }
@@ -199,14 +205,32 @@ void QuestionnairePage::clearResultBox()
         m_resultBox->clear();
 }
 
+void QuestionnairePage::finish()
+{
+    m_firstWritten = nullptr;
+    m_noticeShown = false;
+    m_test->Finish(*this);
+    if (!m_noticeShown && m_firstWritten)
+        m_firstWritten->setFocus(Qt::OtherFocusReason);
+    m_firstWritten = nullptr;
+}
+
+void QuestionnairePage::noteWritten(QWidget *w)
+{
+    if (!m_firstWritten && w && w->focusPolicy() != Qt::NoFocus)
+        m_firstWritten = w;
+}
+
 void QuestionnairePage::addResultLine(const QString &line)
 {
+    noteWritten(m_resultBox);
     if (m_resultBox)
         m_resultBox->appendPlainText(line);
 }
 
 void QuestionnairePage::setFieldText(const QString &name, const QString &text)
 {
+    noteWritten(m_fields.value(name));
     QWidget *w = m_fields.value(name);
     if (auto *edit = qobject_cast<QLineEdit *>(w)) {
         edit->setText(text);
@@ -228,5 +252,6 @@ void QuestionnairePage::showError(const QString &text)
 
 void QuestionnairePage::showNotice(const QString &text)
 {
+    m_noticeShown = true;
     MessageBox::notice(m_page->window(), text);
 }

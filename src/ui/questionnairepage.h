@@ -67,7 +67,9 @@ public:
     void showError(const QString &text) override;
 
     void reset() { m_test->Reset(*this); }
-    void finish() { m_test->Finish(*this); }
+    // Runs Finish; when it wrote results, the first result control takes the focus, so that a
+    // screen reader says the score.
+    void finish();
 
     ChoiceGroup *group(int number) const { return m_groups.value(number); }
     void registerField(const QString &name, QWidget *field) { m_fields.insert(name, field); }
@@ -83,6 +85,9 @@ private:
     QHash<int, ChoiceGroup *> m_groups;
     QHash<QString, QWidget *> m_fields;      // QLineEdit, QLabel or QComboBox by component name
     QPlainTextEdit *m_resultBox = nullptr;
+    QWidget *m_firstWritten = nullptr;    // during a Finish
+    bool m_noticeShown = false;           // during a Finish
+    void noteWritten(QWidget *w);
 };
 
 // Fonts of the questionnaire pages.

@@ -53,6 +53,11 @@ void Questionnaires::layOutDrivingForce(QuestionnairePage &page, const Quiz::Qui
     for (int i = 0; i < DrivingForceTest::kBoxes; ++i) {
         const DrivingForceTest::Box &b = test->box(i);
         QComboBox *box = makeScoreBox(p->page(), b.name);
+        // A screen reader names the box by its pair, letter and statement.
+        box->setAccessibleName(r.text(QStringLiteral("box.name"))
+                                   .arg(b.pair)
+                                   .arg(QChar(b.driver))
+                                   .arg(r.text(QStringLiteral("p%1.%2").arg(b.pair).arg(b.first ? 1 : 2))));
         const int lineTop = PageBuilder::lineTop(memo6, boxLines[i]);
         box->setGeometry(memo6->x() + (b.first ? 44 : 52), lineTop - 1, 64, 24);
         p->registerField(b.name, box);

@@ -95,7 +95,7 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)) {
         event->accept();
-        emit clicked();
+        activate();
         return;
     }
     QLabel::keyPressEvent(event);

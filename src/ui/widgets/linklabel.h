@@ -20,6 +20,9 @@ public:
 
     static QColor hoverColor() { return QColor(0, 0, 255); }
 
+    // Does what a click does (keyboard and screen readers).
+    void activate() { emit clicked(); }
+
 signals:
     void clicked();
 
