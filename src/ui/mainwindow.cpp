@@ -8,6 +8,7 @@
 #include "ui/platform/pictures.h"
 #include "ui/platform/webpage.h"
 #include "ui/questionnairepage.h"
+#include "ui/readingstatus.h"
 #include "ui/quizpages/questionnaires.h"
 #include "ui/skin/skin.h"
 
@@ -19,6 +20,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -50,6 +52,9 @@ TForm2::TForm2(QWidget *parent)
 
     buildMenu();
     buildClientArea();
+    // Below the client area; the outer size stays, the client area gives up the height.
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    m_status = new ReadingStatus(statusBar());
     buildPages();
     m_find = new FindInBook(*this, m_scrollArea, m_pageControl);
 
@@ -205,6 +210,7 @@ void TForm2::showPage(PageId id)
 {
     ensureBuilt(id);
     m_pageControl->setCurrentIndex(TPageTable::entry(id).position());
+    m_status->showPage(id, m_questionnaires[id]);
 }
 
 void TForm2::setLayoutHeights(int height)

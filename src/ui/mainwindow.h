@@ -7,6 +7,7 @@
 #include <QVector>
 
 class FindInBook;
+class ReadingStatus;
 class QAction;
 class QFrame;
 class QScrollArea;
@@ -69,6 +70,7 @@ private:
     int m_unbuilt = kPageCount;
     QVector<class QuestionnairePage *> m_questionnaires;
     FindInBook *m_find = nullptr;
+    ReadingStatus *m_status = nullptr;
     int m_wheelRemainder = 0;
     bool m_shownOnce = false;
     bool m_idleBuildStarted = false;

@@ -2,6 +2,7 @@
 
 #include "ui/pagebuilder.h"
 #include "ui/widgets/choicegroup.h"
+#include "ui/widgets/missingmark.h"
 #include "ui/platform/messagebox.h"
 
 #include <QComboBox>
@@ -11,6 +12,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QMainWindow>
+#include <QScrollArea>
 
 using namespace PageGeometry;
 
@@ -51,8 +54,12 @@ ChoiceGroup *QuestionnairePage::makeGroup(int number, Quiz::PromptStyle prompt, 
     group->setObjectName(groupName(number));
     group->setFont(PageBuilder::fontOf(QuestionnaireFonts::question()));
     group->setGeometry(left, m_y, width, group->heightFor(width));
-    connect(group, &ChoiceGroup::readerChose, this, [this, number](int index) { m_questions->select(number, index); });
+    connect(group, &ChoiceGroup::readerChose, this, [this, number](int index) {
+        m_questions->select(number, index);
+        answerChanged();
+    });
     m_groups.insert(number, group);
+    registerItemWidget(number, group);
     return group;
 }
 
@@ -186,6 +193,58 @@ void QuestionnairePage::fieldsOnLines(const QPlainTextEdit *box, const QVector<i
     }
 }
 
+void QuestionnairePage::reset()
+{
+    m_test->Reset(*this);
+    setMarks({});
+    emit progressChanged();
+}
+
+void QuestionnairePage::finish()
+{
+    m_noticeShown = false;
+    m_test->Finish(*this);
+    if (!m_noticeShown) {
+        setMarks({});
+        return;
+    }
+    setMarks(m_test->unansweredItems());
+    if (m_marked.isEmpty())
+        return;
+    // The box has closed: bring the first missing item into sight.
+    auto *window = qobject_cast<QMainWindow *>(m_page->window());
+    auto *area = window ? qobject_cast<QScrollArea *>(window->centralWidget()) : nullptr;
+    QWidget *first = m_itemWidgets.value(m_marked.first());
+    if (area && first)
+        area->ensureWidgetVisible(first, 0, 60);
+}
+
+void QuestionnairePage::answerChanged()
+{
+    if (!m_marked.isEmpty()) {
+        const QVector<int> missing = m_test->unansweredItems();
+        QVector<int> still;
+        for (int item : std::as_const(m_marked))
+            if (missing.contains(item))
+                still << item;
+        if (still != m_marked)
+            setMarks(still);
+    }
+    emit progressChanged();
+}
+
+void QuestionnairePage::setMarks(const QVector<int> &items)
+{
+    for (int item : std::as_const(m_marked))
+        if (!items.contains(item))
+            for (QWidget *w : m_itemWidgets.values(item))
+                MissingMark::set(w, false);
+    for (int item : items)
+        for (QWidget *w : m_itemWidgets.values(item))
+            MissingMark::set(w, true);
+    m_marked = items;
+}
+
 void QuestionnairePage::showAnswer(int number, int index)
 {
     if (ChoiceGroup *g = m_groups.value(number))
@@ -227,5 +286,6 @@ void QuestionnairePage::showError(const QString &text)
 
 void QuestionnairePage::showNotice(const QString &text)
 {
+    m_noticeShown = true;
     MessageBox::notice(m_page->window(), text);
 }

@@ -5,6 +5,8 @@
 #include "book/quiz/records.h"
 
 #include <QHash>
+#include <QMultiHash>
+#include <QVector>
 #include <QObject>
 
 #include <functional>
@@ -66,8 +68,21 @@ public:
     void showNotice(const QString &text) override;
     void showError(const QString &text) override;
 
-    void reset() { m_test->Reset(*this); }
-    void finish() { m_test->Finish(*this); }
+    void reset();
+    // Runs Finish; when it ends with the notice of what is missing, the missing items are marked
+    // and the view brought to the first of them, and a finish that goes through clears the marks.
+    void finish();
+    // The reader changed an answer: marks of items now answered go, the progress is told.
+    void answerChanged();
+    // The widgets that show item `item` (a question's group, a pair's two boxes) for its mark.
+    void registerItemWidget(int item, QWidget *widget) { m_itemWidgets.insert(item, widget); }
+    bool isMarked(int item) const { return m_marked.contains(item); }
+
+signals:
+    // The number of answered items may have changed.
+    void progressChanged();
+
+public:
 
     ChoiceGroup *group(int number) const { return m_groups.value(number); }
     void registerField(const QString &name, QWidget *field) { m_fields.insert(name, field); }
@@ -83,6 +98,11 @@ private:
     QHash<int, ChoiceGroup *> m_groups;
     QHash<QString, QWidget *> m_fields;      // QLineEdit, QLabel or QComboBox by component name
     QPlainTextEdit *m_resultBox = nullptr;
+    QMultiHash<int, QWidget *> m_itemWidgets;
+    QVector<int> m_marked;
+    bool m_noticeShown = false;
+
+    void setMarks(const QVector<int> &items);
 };
 
 // Fonts of the questionnaire pages.

@@ -1,0 +1,177 @@
+// Help while answering: the status line's place and progress, and the marks a finish leaves on
+// what is still missing.
+#include "book/quiz/drivingforce.h"
+#include "book/quiz/records.h"
+#include "ui/mainwindow.h"
+#include "ui/widgets/choicegroup.h"
+#include "ui/widgets/missingmark.h"
+#include "testsupport.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTest>
+
+#include <algorithm>
+
+namespace {
+
+// The page's items (questions or pairs) in a random order.
+QVector<int> shuffled(int count, QRandomGenerator &random)
+{
+    QVector<int> items(count);
+    std::iota(items.begin(), items.end(), 1);
+    std::shuffle(items.begin(), items.end(), random);
+    return items;
+}
+
+} // namespace
+
+class TestAnswering : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TForm2> m_window;
+    QRandomGenerator m_random{20261209};
+
+    QString progress() const { return m_window->statusBar()->findChild<QLabel *>("StatusProgress")->text(); }
+    QString place() const { return m_window->statusBar()->findChild<QLabel *>("StatusPlace")->text(); }
+
+    // The widgets of item `item`, answered as the reader would; the first is the one to look at.
+    QList<QWidget *> itemWidgets(const Quiz::QuizRecord &r, int item)
+    {
+        QWidget *page = m_window->page(r.page);
+        if (r.variant != Quiz::Variant::DrivingForce)
+            return {page->findChild<ChoiceGroup *>(r.groupNameOf(item))};
+        DrivingForceTest model{QString()};
+        return {page->findChild<QComboBox *>(model.box(2 * item - 2).name),
+                page->findChild<QComboBox *>(model.box(2 * item - 1).name)};
+    }
+    void answer(const Quiz::QuizRecord &r, int item)
+    {
+        QWidget *first = itemWidgets(r, item).first();
+        if (auto *group = qobject_cast<ChoiceGroup *>(first)) {
+            QRadioButton *option = group->option(m_random.bounded(group->optionCount()));
+            QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, QPoint(8, option->height() / 2));
+        } else {
+            auto *box = static_cast<QComboBox *>(first);
+            box->lineEdit()->selectAll();
+            QTest::keyClicks(box->lineEdit(), QString::number(m_random.bounded(4)));
+        }
+    }
+    void finish(const Quiz::QuizRecord &r)
+    {
+        auto *button = m_window->page(r.page)->findChild<QPushButton *>(QString::fromLatin1(r.button));
+        TestSupport::expectModal([button] { QTest::mouseClick(button, Qt::LeftButton); });
+    }
+
+private slots:
+    void init() { m_window = TestSupport::makeWindow(); }
+    void cleanup() { m_window.reset(); }
+
+    void questionnaires_data()
+    {
+        QTest::addColumn<int>("page");
+        for (const Quiz::QuizRecord &r : Quiz::records())
+            QTest::addRow("%s", r.data) << int(r.page);
+    }
+
+    void placeFollowsTheReadingOrder()
+    {
+        m_window->navigator().GoToPage(kStartPage);
+        QVERIFY(place().endsWith(QStringLiteral("第 1 / 42 页")));
+        QVERIFY(!m_window->statusBar()->findChild<QLabel *>("StatusProgress")->isVisibleTo(m_window.get()));
+        for (int step = 2; step <= kPageCount; ++step) {
+            m_window->navigator().GoNext();
+            const TPageEntry &e = TPageTable::entry(m_window->navigator().currentPage());
+            QVERIFY(place().startsWith(QString::fromUtf8(e.heading).simplified()));
+            QVERIFY2(place().endsWith(QStringLiteral("第 %1 / 42 页").arg(step)), qPrintable(place()));
+        }
+        QCOMPARE(m_window->frameGeometry().size(), QSize(TForm2::kOuterWidth, TForm2::kOuterHeight));
+    }
+
+    // Answers in a random order, an item answered twice counting once; Reset returns to 0.
+    void progressCountsAnsweredItems_data() { questionnaires_data(); }
+    void progressCountsAnsweredItems()
+    {
+        QFETCH(int, page);
+        const Quiz::QuizRecord &r = *Quiz::recordFor(page);
+        m_window->navigator().GoToPage(page);
+        const bool pairs = r.variant == Quiz::Variant::DrivingForce;
+        const int total = pairs ? DrivingForceTest::kPairs : r.questionCount;
+        const auto expected = [&](int n) {
+            return (pairs ? QStringLiteral("已完成 %1 / %2 组") : QStringLiteral("已答 %1 / %2 题")).arg(n).arg(total);
+        };
+        QCOMPARE(progress(), expected(0));
+        const QVector<int> order = shuffled(total, m_random);
+        const int answered = 1 + m_random.bounded(total);
+        for (int i = 0; i < answered; ++i) {
+            answer(r, order[i]);
+            if (i > 0 && m_random.bounded(4) == 0)
+                answer(r, order[m_random.bounded(i)]);
+            QCOMPARE(progress(), expected(i + 1));
+        }
+        m_window->navigator().GoNext();
+        m_window->navigator().GoToPage(page);
+        QCOMPARE(progress(), expected(0));
+    }
+
+    // After an incomplete finish exactly the missing items are marked and the first is in sight;
+    // answering one clears its mark, and a finish that goes through, or Reset, clears them all.
+    void finishMarksWhatIsMissing_data() { questionnaires_data(); }
+    void finishMarksWhatIsMissing()
+    {
+        QFETCH(int, page);
+        const Quiz::QuizRecord &r = *Quiz::recordFor(page);
+        m_window->navigator().GoToPage(page);
+        const bool pairs = r.variant == Quiz::Variant::DrivingForce;
+        const int total = pairs ? DrivingForceTest::kPairs : r.questionCount;
+        // The driving-force test finishes once half its boxes hold values: leave more open.
+        const QVector<int> order = shuffled(total, m_random);
+        const int answered = m_random.bounded(pairs ? total / 2 : total);
+        for (int i = 0; i < answered; ++i)
+            answer(r, order[i]);
+        finish(r);
+        const QVector<int> missing = order.mid(answered);
+        const auto marked = [&](int item) {
+            for (QWidget *w : itemWidgets(r, item))
+                if (!MissingMark::isSet(w))
+                    return false;
+            return true;
+        };
+        for (int item = 1; item <= total; ++item)
+            QCOMPARE(marked(item), missing.contains(item));
+        const int firstMissing = *std::min_element(missing.begin(), missing.end());
+        QWidget *first = itemWidgets(r, firstMissing).first();
+        auto *area = qobject_cast<QScrollArea *>(m_window->centralWidget());
+        const QRect seen(QPoint(0, m_window->scrollPosition()), area->viewport()->size());
+        QVERIFY(seen.contains(QRect(first->mapTo(area->widget(), QPoint()), QSize(1, first->height()))));
+
+        answer(r, missing.first());
+        QVERIFY(!marked(missing.first()));
+        if (missing.size() > 1) {
+            for (int item : missing.mid(1))
+                answer(r, item);
+            QVERIFY(!marked(missing.last()));
+        }
+        finish(r);
+        for (int item = 1; item <= total; ++item)
+            QVERIFY(!marked(item));
+
+        finish(r);   // complete: nothing to mark
+        m_window->navigator().GoNext();
+        m_window->navigator().GoToPage(page);
+        finish(r);   // fresh page: everything marked, then Reset clears it
+        QVERIFY(marked(1) && marked(total));
+        m_window->navigator().GoNext();
+        m_window->navigator().GoToPage(page);
+        QVERIFY(!marked(1) && !marked(total));
+    }
+};
+
+QTEST_MAIN(TestAnswering)
+#include "tst_answering.moc"
