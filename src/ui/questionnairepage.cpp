@@ -3,6 +3,7 @@
 #include "ui/pagebuilder.h"
 #include "ui/widgets/choicegroup.h"
 #include "ui/widgets/missingmark.h"
+#include "ui/widgets/resultchart.h"
 #include "ui/platform/messagebox.h"
 
 #include <QComboBox>
@@ -165,6 +166,19 @@ QPlainTextEdit *QuestionnairePage::resultBox(const QString &name, int height, co
     return box;
 }
 
+ResultChart *QuestionnairePage::resultChart(const Quiz::QuizRecord &record)
+{
+    m_record = &record;
+    m_chart = new ResultChart(m_page);
+    m_chart->setFont(PageBuilder::fontOf(QuestionnaireFonts::intro()));
+    const QString guide = record.optionalText(QStringLiteral("chart.guide"));
+    const int height = ResultChart::kDrawingHeight + ResultChart::guideHeight(guide, m_chart->font(), kColumnWidth - 32) + 16;
+    m_chart->setGeometry(kColumnLeft, m_y, kColumnWidth, height);
+    m_chart->hide();
+    m_y += height + 12;
+    return m_chart;
+}
+
 QPlainTextEdit *QuestionnairePage::textBox(const QString &name, const QString &text, const FontSpec &font, int height,
                                            int left, int width)
 {
@@ -197,6 +211,8 @@ void QuestionnairePage::reset()
 {
     m_test->Reset(*this);
     setMarks({});
+    if (m_chart)
+        m_chart->hide();
     emit progressChanged();
 }
 
@@ -206,6 +222,10 @@ void QuestionnairePage::finish()
     m_test->Finish(*this);
     if (!m_noticeShown) {
         setMarks({});
+        if (m_chart) {
+            m_chart->setModel(Quiz::chartFor(*m_record, *m_test));
+            m_chart->show();
+        }
         return;
     }
     setMarks(m_test->unansweredItems());

@@ -13,6 +13,7 @@
 #include <memory>
 
 class ChoiceGroup;
+class ResultChart;
 class QPlainTextEdit;
 class QPushButton;
 class QWidget;
@@ -57,6 +58,9 @@ public:
                        int width, bool readOnly);
     // A one-line label a program can write into (a count line), after a static label.
     void countLine(const QString &label, const QString &labelName, const QString &name);
+    // The result chart of `record`, hidden until a finish goes through.
+    ResultChart *resultChart(const Quiz::QuizRecord &record);
+    ResultChart *chart() const { return m_chart; }
     void gap(int pixels) { m_y += pixels; }
     void setY(int y) { m_y = y; }
 
@@ -101,6 +105,8 @@ private:
     QMultiHash<int, QWidget *> m_itemWidgets;
     QVector<int> m_marked;
     bool m_noticeShown = false;
+    ResultChart *m_chart = nullptr;
+    const Quiz::QuizRecord *m_record = nullptr;
 
     void setMarks(const QVector<int> &items);
 };

@@ -5,10 +5,15 @@
 #include "ui/mainwindow.h"
 #include "ui/widgets/choicegroup.h"
 #include "ui/widgets/missingmark.h"
+#include "ui/widgets/resultchart.h"
+#include "book/quiz/chartmodel.h"
+#include "book/quiz/tallysheet.h"
+#include "book/quiz/variants.h"
 #include "testsupport.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -62,6 +67,15 @@ class TestAnswering : public QObject {
             box->lineEdit()->selectAll();
             QTest::keyClicks(box->lineEdit(), QString::number(m_random.bounded(4)));
         }
+    }
+    QString fieldText(PageId page, const QString &name) const
+    {
+        QWidget *field = m_window->page(page)->findChild<QWidget *>(name);
+        if (auto *edit = qobject_cast<QLineEdit *>(field))
+            return edit->text();
+        if (auto *label = qobject_cast<QLabel *>(field))
+            return label->text();
+        return qobject_cast<QPlainTextEdit *>(field)->toPlainText();
     }
     void finish(const Quiz::QuizRecord &r)
     {
@@ -170,6 +184,91 @@ private slots:
         m_window->navigator().GoNext();
         m_window->navigator().GoToPage(page);
         QVERIFY(!marked(1) && !marked(total));
+    }
+
+    // Every item answered at random: the chart appears clear of the page's other blocks, and the
+    // numbers it draws are the ones the fields show; Reset hides it again.
+    void chartDrawsTheFieldsNumbers_data()
+    {
+        QTest::addColumn<int>("page");
+        for (const Quiz::QuizRecord &r : Quiz::records())
+            for (int round = 1; round <= 3; ++round)
+                QTest::addRow("%s #%d", r.data, round) << int(r.page);
+    }
+    void chartDrawsTheFieldsNumbers()
+    {
+        QFETCH(int, page);
+        const Quiz::QuizRecord &r = *Quiz::recordFor(page);
+        m_window->navigator().GoToPage(page);
+        QWidget *p = m_window->page(page);
+        auto *chart = p->findChild<ResultChart *>("ResultChart");
+        QVERIFY(chart && !chart->isVisibleTo(p));
+        const bool pairs = r.variant == Quiz::Variant::DrivingForce;
+        for (int item = 1; item <= (pairs ? DrivingForceTest::kPairs : r.questionCount); ++item)
+            answer(r, item);
+        finish(r);
+        QVERIFY(chart->isVisibleTo(p));
+        QVERIFY(chart->geometry().bottom() < TPageTable::entry(page).layoutHeight);
+        for (QWidget *w : p->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(w == chart || !w->isVisibleTo(p) || !w->geometry().intersects(chart->geometry()),
+                     qPrintable(w->objectName()));
+
+        const Quiz::ChartModel &m = chart->model();
+        QStringList drawn, shown;
+        switch (m.kind) {
+        case Quiz::ChartModel::Kind::Scale: {
+            drawn << scoreWithUnit(m.score);
+            shown << fieldText(page, QString::fromLatin1(r.scoreField));
+            QCOMPARE(m.low, r.variant == Quiz::Variant::FixedLine ? 15 : m.low);
+            QCOMPARE(m.high, r.variant == Quiz::Variant::FixedLine ? 75 : m.high);
+            for (int i = 0; i < m.bands.size(); ++i)
+                if (m.bands[i].low <= m.score && m.score <= m.bands[i].high) {
+                    QVERIFY(!m.bands[i].name.isEmpty());
+                    drawn << r.text(QStringLiteral("verdict%1").arg(i + 1));
+                    shown << fieldText(page, QString::fromLatin1(r.resultBox));
+                }
+            break;
+        }
+        case Quiz::ChartModel::Kind::Marks: {
+            int right = 0;
+            for (const Quiz::ChartItem &item : m.items)
+                right += item.value;
+            drawn << r.text(QStringLiteral("count.line")).arg(right).arg(m.items.size() - right);
+            shown << fieldText(page, QString::fromLatin1(Quiz::CountLineTest::kCountField));
+            break;
+        }
+        case Quiz::ChartModel::Kind::Bars: {
+            int maxima = 0;
+            for (int d = 0; d < 9; ++d) {
+                drawn << scoreWithUnit(m.items[d].value);
+                shown << fieldText(page, DrivingForceTest::totalField(DrivingForceTest::kDrivers[d]));
+                QVERIFY(QList<int>({21, 24, 27}).contains(m.items[d].maximum));
+                maxima += m.items[d].maximum;
+            }
+            QCOMPARE(maxima, 3 * DrivingForceTest::kBoxes);
+            break;
+        }
+        case Quiz::ChartModel::Kind::Columns:
+            for (const Quiz::ChartItem &item : m.items) {
+                drawn << QString::number(item.value);
+                shown << fieldText(page, Quiz::LetterCountTest::field(item.label.at(0).toLatin1()));
+            }
+            QCOMPARE(m.items.size(), 6);
+            break;
+        case Quiz::ChartModel::Kind::Balances:
+            for (int pair = 0; pair < 3; ++pair) {
+                drawn << QString::number(m.items[pair].value) << QString::number(m.items[pair].other);
+                shown << fieldText(page, Quiz::TallyTest::totalFields().at(2 * pair))
+                      << fieldText(page, Quiz::TallyTest::totalFields().at(2 * pair + 1));
+            }
+            break;
+        }
+        QCOMPARE(drawn, shown);
+        QVERIFY(chart->accessibleDescription().contains(QString::number(m.kind == Quiz::ChartModel::Kind::Scale ? m.score : m.items.last().value)));
+
+        m_window->navigator().GoNext();
+        m_window->navigator().GoToPage(page);
+        QVERIFY(!chart->isVisibleTo(p));
     }
 };
 

@@ -90,4 +90,5 @@ void Questionnaires::layOutDrivingForce(QuestionnairePage &page, const Quiz::Qui
     p->textBox(QStringLiteral("Memo7"), r.text(QStringLiteral("explain")), QuestionnaireFonts::intro(), 0, kColumnLeft + 230,
                kColumnWidth - 230);
     p->setY(qMax(p->y(), legendBottom));
+    p->resultChart(r);
 }
