@@ -211,7 +211,7 @@ private slots:
         QVERIFY(chart->geometry().bottom() < TPageTable::entry(page).layoutHeight);
         for (QWidget *w : p->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             QVERIFY2(w == chart || !w->isVisibleTo(p) || !w->geometry().intersects(chart->geometry()),
-                     qPrintable(w->objectName()));
+                     qPrintable(QStringLiteral("%1 %2 %3").arg(w->objectName()).arg(w->y()).arg(chart->geometry().bottom())));
 
         const Quiz::ChartModel &m = chart->model();
         QStringList drawn, shown;
