@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 
 mode=${1:-run}
 build_dir=${PATHORA_BUILD_DIR:-build}
-packages=(g++ cmake make qt6-base-dev libgl-dev zlib1g-dev libjpeg-dev fonts-noto-cjk)
+packages=(g++ cmake make qt6-base-dev libgl-dev zlib1g-dev libjpeg-dev fonts-noto-cjk poppler-utils)
 
 install_missing() {
     local missing=()

@@ -7,6 +7,7 @@
 #include "ui/platform/messagebox.h"
 
 #include <QComboBox>
+#include <QDateTime>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLayout>
@@ -172,11 +173,67 @@ ResultChart *QuestionnairePage::resultChart(const Quiz::QuizRecord &record)
     m_chart = new ResultChart(m_page);
     m_chart->setFont(PageBuilder::fontOf(QuestionnaireFonts::intro()));
     const QString guide = record.optionalText(QStringLiteral("chart.guide"));
-    const int height = ResultChart::kDrawingHeight + ResultChart::guideHeight(guide, m_chart->font(), kColumnWidth - 32) + 16;
+    const int height = ResultChart::drawingHeight(Quiz::chartKind(record)) + ResultChart::guideHeight(guide, m_chart->font(), kColumnWidth - 32) + 16;
     m_chart->setGeometry(kColumnLeft, m_y, kColumnWidth, height);
     m_chart->hide();
     m_y += height + 12;
+    connect(m_chart, &ResultChart::saveRequested, this, [this] { ResultReport::save(m_page->window(), reportContent()); });
+    connect(m_chart, &ResultChart::printRequested, this, [this] { ResultReport::print(m_page->window(), reportContent()); });
     return m_chart;
+}
+
+ResultReport::Content QuestionnairePage::reportContent() const
+{
+    ResultReport::Content content;
+    content.title = QString::fromUtf8(TPageTable::entry(m_record->page).heading).simplified();
+    content.when = QDateTime::currentDateTime();
+    content.chart = m_chart;
+    const auto shown = [this](const QString &name) {
+        QWidget *w = m_fields.value(name);
+        if (auto *edit = qobject_cast<QLineEdit *>(w))
+            return edit->text();
+        if (auto *label = qobject_cast<QLabel *>(w))
+            return label->text();
+        return QString();
+    };
+    const Quiz::ChartModel &chart = m_chart->model();
+    const QString colon = QStringLiteral("：");
+    switch (chart.kind) {
+    case Quiz::ChartModel::Kind::Scale: {
+        const QString own = m_record->optionalText(QStringLiteral("score.label"));
+        content.lines << (own.isEmpty() ? Quiz::commonText(QStringLiteral("score.label")) : own)
+                             + shown(QString::fromLatin1(m_record->scoreField));
+        break;
+    }
+    case Quiz::ChartModel::Kind::Marks:
+        content.lines << m_record->text(QStringLiteral("count.label")) + shown(QStringLiteral("Label567"));
+        break;
+    case Quiz::ChartModel::Kind::Bars:
+        for (int d = 0; d < chart.items.size(); ++d)
+            content.lines << chart.items[d].label + colon + shown(QStringLiteral("Edit_") + QChar(QLatin1Char('a' + d)));
+        break;
+    case Quiz::ChartModel::Kind::Columns:
+        for (const Quiz::ChartItem &item : chart.items)
+            content.lines << item.label + colon + shown(item.label + QStringLiteral("_edit"));
+        break;
+    case Quiz::ChartModel::Kind::Balances:
+        for (int row = 0; row < 6; ++row)
+            content.lines << (row % 2 ? chart.items[row / 2].otherLabel : chart.items[row / 2].label) + colon
+                                 + shown(QStringLiteral("Edit%1").arg(48 + row));
+        break;
+    }
+    // Many totals read better on one line each pair.
+    if (content.lines.size() > 4) {
+        QStringList joined;
+        for (int i = 0; i < content.lines.size(); i += 3)
+            joined << content.lines.mid(i, 3).join(QStringLiteral("　　"));
+        content.lines = joined;
+    }
+    if (!chart.summary.isEmpty())
+        content.lines << chart.summary;
+    if (m_resultBox)
+        content.verdict = m_resultBox->toPlainText();
+    return content;
 }
 
 QPlainTextEdit *QuestionnairePage::textBox(const QString &name, const QString &text, const FontSpec &font, int height,

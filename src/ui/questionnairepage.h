@@ -3,6 +3,7 @@
 #include "book/layout/blocks.h"
 #include "book/quiz/questionnaire.h"
 #include "book/quiz/records.h"
+#include "ui/resultreport.h"
 
 #include <QHash>
 #include <QMultiHash>
@@ -61,6 +62,8 @@ public:
     // The result chart of `record`, hidden until a finish goes through.
     ResultChart *resultChart(const Quiz::QuizRecord &record);
     ResultChart *chart() const { return m_chart; }
+    // The result as the report shows it: title, the fields' texts, the verdict, the chart.
+    ResultReport::Content reportContent() const;
     void gap(int pixels) { m_y += pixels; }
     void setY(int y) { m_y = y; }
 

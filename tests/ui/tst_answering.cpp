@@ -6,6 +6,7 @@
 #include "ui/widgets/choicegroup.h"
 #include "ui/widgets/missingmark.h"
 #include "ui/widgets/resultchart.h"
+#include "ui/resultreport.h"
 #include "book/quiz/chartmodel.h"
 #include "book/quiz/tallysheet.h"
 #include "book/quiz/variants.h"
@@ -20,6 +21,9 @@
 #include <QRandomGenerator>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -269,6 +273,56 @@ private slots:
         m_window->navigator().GoNext();
         m_window->navigator().GoToPage(page);
         QVERIFY(!chart->isVisibleTo(p));
+    }
+
+    // The saved report holds the title and the result as the fields show it; a file that cannot
+    // be written gives a message naming it and leaves nothing behind.
+    void reportIsSavedAsPdf_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("EQ score") << 1 << "ed_df2" << true;
+        QTest::newRow("driver total") << 8 << "Edit_c" << true;
+        QTest::newRow("unwritable folder") << 3 << "ed_df3" << false;
+    }
+    void reportIsSavedAsPdf()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, field);
+        QFETCH(bool, writable);
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (writable && pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        const Quiz::QuizRecord &r = *Quiz::recordFor(page);
+        m_window->navigator().GoToPage(page);
+        for (int item = 1; item <= (r.variant == Quiz::Variant::DrivingForce ? DrivingForceTest::kPairs : r.questionCount); ++item)
+            answer(r, item);
+        finish(r);
+        QTemporaryDir dir;
+        const QString file = writable ? dir.filePath(QStringLiteral("结果.pdf")) : dir.filePath(QStringLiteral("missing/结果.pdf"));
+        QString proposed;
+        ResultReport::setFileChooser([&](QWidget *, const QString &name) { proposed = name; return file; });
+        auto *save = m_window->page(page)->findChild<QPushButton *>("SaveResult");
+        const auto seen = TestSupport::expectModal([save] { QTest::mouseClick(save, Qt::LeftButton); });
+        ResultReport::setFileChooser({});
+        const QString title = QString::fromUtf8(TPageTable::entry(page).heading).simplified();
+        QVERIFY(QFileInfo(proposed).fileName().startsWith(title));
+        QCOMPARE(QFile::exists(file), writable);
+        QCOMPARE(seen.shown, !writable);
+        if (!writable) {
+            QVERIFY(seen.text.contains(QStringLiteral("结果.pdf")));
+            return;
+        }
+        QProcess convert;
+        convert.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), file, QStringLiteral("-")});
+        QVERIFY(convert.waitForFinished(20000));
+        // Fonts map some ideographs to radicals of the same shape: compare in compatibility form.
+        const QString text = QString::fromUtf8(convert.readAllStandardOutput())
+                                 .normalized(QString::NormalizationForm_KC)
+                                 .remove(QLatin1Char(' '));
+        QVERIFY2(text.contains(QString(title).remove(QLatin1Char(' '))), qPrintable(text.left(200)));
+        QVERIFY2(text.contains(fieldText(page, field).remove(QLatin1Char(' '))), qPrintable(text.left(400)));
     }
 };
 

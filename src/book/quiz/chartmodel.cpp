@@ -136,6 +136,24 @@ QStringList topLetters(const QVector<int> &values, const QStringList &order, int
     return top;
 }
 
+ChartModel::Kind chartKind(const QuizRecord &record)
+{
+    switch (record.variant) {
+    case Variant::CountLine:
+        return ChartModel::Kind::Marks;
+    case Variant::DrivingForce:
+        return ChartModel::Kind::Bars;
+    case Variant::LetterCounts:
+        return ChartModel::Kind::Columns;
+    case Variant::Tally:
+        return ChartModel::Kind::Balances;
+    case Variant::Banded:
+    case Variant::FixedLine:
+        break;
+    }
+    return ChartModel::Kind::Scale;
+}
+
 ChartModel chartFor(const QuizRecord &record, const IPageTest &test)
 {
     ChartModel chart;

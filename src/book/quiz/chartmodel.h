@@ -46,6 +46,9 @@ struct ChartModel {
 // share the third place. `order` gives the letters in the order of `values`.
 QStringList topLetters(const QVector<int> &values, const QStringList &order, int places = 3);
 
+// The kind of chart a record's questionnaire draws.
+ChartModel::Kind chartKind(const QuizRecord &record);
+
 // The chart of a finished test of `record`; `test` is the model the page runs.
 ChartModel chartFor(const QuizRecord &record, const IPageTest &test);
 

@@ -1,6 +1,9 @@
 #include "ui/widgets/resultchart.h"
 
+#include "book/quiz/records.h"
+
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -16,13 +19,54 @@ const QColor kBandColours[] = {QColor(0xd6, 0xe9, 0xd2), QColor(0xe8, 0xef, 0xc8
                                QColor(0xf7, 0xd9, 0xb4), QColor(0xf2, 0xc4, 0xae), QColor(0xe9, 0xb3, 0xb0)};
 
 constexpr int kSummaryHeight = 26;
+constexpr int kButtonsHeight = 34;   // the row of the save and print buttons
 
 } // namespace
 
 ResultChart::ResultChart(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("ResultChart"));
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    // The buttons sit in the chart's top right corner, in the row kept free for them.
+    int right = 12;
+    for (const auto &[name, key, signal] : {std::tuple{"PrintResult", "report.print", &ResultChart::printRequested},
+                                           std::tuple{"SaveResult", "report.save", &ResultChart::saveRequested}}) {
+        auto *button = new QPushButton(Quiz::commonText(QString::fromLatin1(key)), this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->resize(qMax(90, button->sizeHint().width()), 28);
+        button->setProperty("rightMargin", right);
+        right += button->width() + 8;
+        connect(button, &QPushButton::clicked, this, signal);
+    }
+}
+
+void ResultChart::resizeEvent(QResizeEvent *)
+{
+    for (auto *button : findChildren<QPushButton *>())
+        button->move(width() - button->property("rightMargin").toInt() - button->width(), 8);
+}
+
+int ResultChart::drawingHeight(Quiz::ChartModel::Kind kind)
+{
+    switch (kind) {
+    case Quiz::ChartModel::Kind::Scale:
+        return 180;
+    case Quiz::ChartModel::Kind::Marks:
+        return 170;
+    case Quiz::ChartModel::Kind::Bars:
+        return 250;
+    case Quiz::ChartModel::Kind::Columns:
+        return 224;
+    case Quiz::ChartModel::Kind::Balances:
+        return 200;
+    }
+    return 200;
+}
+
+QRect ResultChart::drawingArea(const QRect &area) const
+{
+    const QRect inner = area.adjusted(16, 10, -16, -10);
+    return QRect(inner.left(), inner.top() + kButtonsHeight, inner.width(),
+                 drawingHeight(m_model.kind) - 20 - kButtonsHeight - (m_model.summary.isEmpty() ? 0 : kSummaryHeight));
 }
 
 void ResultChart::setModel(const Quiz::ChartModel &model)
@@ -54,9 +98,15 @@ void ResultChart::paintChart(QPainter &p, const QRect &area) const
     p.setBrush(QColor(0xfd, 0xfb, 0xf6));
     p.drawRoundedRect(QRectF(area).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
     const QRect inner = area.adjusted(16, 10, -16, -10);
-    QRect drawing(inner.left(), inner.top(), inner.width(), kDrawingHeight - 20);
-    if (!m_model.summary.isEmpty())
-        drawing.setHeight(drawing.height() - kSummaryHeight);
+    const QRect drawing = drawingArea(area);
+    QFont captionFont = font();
+    captionFont.setBold(true);
+    captionFont.setPixelSize(font().pixelSize() + 2);
+    p.setFont(captionFont);
+    p.setPen(kInk);
+    p.drawText(QRect(inner.left(), inner.top(), inner.width() / 2, 28), Qt::AlignLeft | Qt::AlignVCenter,
+               Quiz::commonText(QStringLiteral("chart.caption")));
+    p.setFont(font());
     switch (m_model.kind) {
     case Quiz::ChartModel::Kind::Scale:
         paintScale(p, drawing);
@@ -83,7 +133,7 @@ void ResultChart::paintChart(QPainter &p, const QRect &area) const
                    m_model.summary);
         p.setFont(font());
     }
-    const QRect guide(inner.left(), inner.top() + kDrawingHeight - 12, inner.width(), inner.bottom() - inner.top() - kDrawingHeight + 12);
+    const QRect guide(inner.left(), inner.top() + drawingHeight(m_model.kind) - 12, inner.width(), inner.bottom() - inner.top() - drawingHeight(m_model.kind) + 12);
     p.setPen(QColor(0x5a, 0x4e, 0x42));
     p.drawText(guide, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, m_model.guide);
     p.restore();
@@ -259,8 +309,7 @@ void ResultChart::mousePressEvent(QMouseEvent *event)
 {
     if (m_model.kind != Quiz::ChartModel::Kind::Columns)
         return QWidget::mousePressEvent(event);
-    const QRect inner = rect().adjusted(16, 10, -16, -10);
-    QRect drawing(inner.left(), inner.top(), inner.width(), kDrawingHeight - 20 - (m_model.summary.isEmpty() ? 0 : kSummaryHeight));
+    const QRect drawing = drawingArea(rect());
     for (int i = 0; i < m_model.items.size(); ++i)
         if (columnLetterRect(drawing, i).adjusted(0, -120, 0, 0).contains(event->position().toPoint()))
             emit letterClicked(m_model.items[i].label);

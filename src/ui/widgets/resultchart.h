@@ -19,15 +19,19 @@ public:
     void paintChart(QPainter &painter, const QRect &area) const;
     // Room the guide text takes below the drawing at the given width.
     static int guideHeight(const QString &guide, const QFont &font, int width);
-    static constexpr int kDrawingHeight = 190;
+    // The height of the drawing above the guide, by the kind of chart.
+    static int drawingHeight(Quiz::ChartModel::Kind kind);
 
 signals:
+    void saveRequested();
+    void printRequested();
     // A column's letter was clicked (the career orientation test).
     void letterClicked(const QString &letter);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void paintScale(QPainter &p, const QRect &area) const;
@@ -36,6 +40,8 @@ private:
     void paintColumns(QPainter &p, const QRect &area) const;
     void paintBalances(QPainter &p, const QRect &area) const;
     QRect columnLetterRect(const QRect &area, int index) const;
+
+    QRect drawingArea(const QRect &area) const;
 
     Quiz::ChartModel m_model;
 };
