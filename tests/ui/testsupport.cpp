@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -35,9 +36,18 @@ ModalSeen expectModal(const std::function<void()> &action, const QString &button
     QTimer poll;
     poll.setInterval(5);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box) {
+            // A standard dialog (save, print) is read by its title and cancelled.
+            if (auto *dialog = qobject_cast<QDialog *>(modal)) {
+                poll.stop();
+                seen.shown = true;
+                seen.title = dialog->windowTitle();
+                dialog->reject();
+            }
             return;
+        }
         poll.stop();
         seen.shown = true;
         seen.title = box->windowTitle();

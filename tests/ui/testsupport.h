@@ -24,7 +24,8 @@ struct ModalSeen {
 };
 
 // Runs `action`, which is expected to open one modal box; reads the box and closes it with its
-// first button (or `buttonText` when given). Returns what the box showed (shown=false if none).
+// first button (or `buttonText` when given); a standard dialog (save, print) is cancelled. Returns
+// what the box showed (shown=false if none).
 ModalSeen expectModal(const std::function<void()> &action, const QString &buttonText = {});
 
 // Triggers a menu command by its objectName (N1..N4) as the reader would.

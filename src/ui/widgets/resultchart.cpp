@@ -57,7 +57,7 @@ int ResultChart::drawingHeight(Quiz::ChartModel::Kind kind)
     case Quiz::ChartModel::Kind::Columns:
         return 224;
     case Quiz::ChartModel::Kind::Balances:
-        return 200;
+        return 224;
     }
     return 200;
 }
