@@ -21,8 +21,10 @@ ReadingStatus::ReadingStatus(QStatusBar *bar)
 {
     m_place->setObjectName(QStringLiteral("StatusPlace"));
     m_progress->setObjectName(QStringLiteral("StatusProgress"));
-    for (QLabel *label : {m_place, m_progress})
+    for (QLabel *label : {m_place, m_progress}) {
         label->setTextFormat(Qt::PlainText);
+        label->setContentsMargins(10, 0, 10, 0);
+    }
     bar->setSizeGripEnabled(false);
     bar->addWidget(m_place, 1);
     bar->addPermanentWidget(m_progress);

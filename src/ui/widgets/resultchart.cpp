@@ -143,8 +143,35 @@ void ResultChart::paintScale(QPainter &p, const QRect &area) const
 {
     const int span = qMax(1, m_model.high - m_model.low);
     const QRect bar(area.left() + 10, area.top() + 56, area.width() - 20, 30);
-    const auto xOf = [&](double score) { return bar.left() + (score - m_model.low) * bar.width() / span; };
     const QFontMetrics metrics(p.font());
+    // Bands share the bar by their ranges, but each keeps room for its name and range: a narrow
+    // band widens and the others give up the room, the marker placed within its own band.
+    QVector<double> edges{double(bar.left())};
+    if (!m_model.bands.isEmpty()) {
+        const double minimum = 76;
+        QVector<double> widths;
+        double spare = 0, stretchable = 0;
+        for (int i = 0; i < m_model.bands.size(); ++i) {
+            const Quiz::ChartBand &band = m_model.bands[i];
+            const int units = band.high - band.low + (i + 1 < m_model.bands.size() ? 1 : 0);
+            widths << double(units) * bar.width() / span;
+        }
+        for (double w : widths)
+            (w < minimum ? spare : stretchable) += w < minimum ? minimum - w : w;
+        for (double &w : widths)
+            w = w < minimum ? minimum : w - spare * w / qMax(1.0, stretchable);
+        for (double w : widths)
+            edges << edges.last() + w;
+    }
+    const auto xOf = [&](double score) {
+        for (int i = 0; i < m_model.bands.size(); ++i) {
+            const Quiz::ChartBand &band = m_model.bands[i];
+            const int units = qMax(1, band.high - band.low + (i + 1 < m_model.bands.size() ? 1 : 0));
+            if (score <= band.high || i + 1 == m_model.bands.size())
+                return edges[i] + (score - band.low) * (edges[i + 1] - edges[i]) / units;
+        }
+        return bar.left() + (score - m_model.low) * bar.width() / span;
+    };
     if (m_model.bands.isEmpty()) {
         p.setPen(Qt::NoPen);
         QLinearGradient fill(bar.topLeft(), bar.topRight());
@@ -162,7 +189,7 @@ void ResultChart::paintScale(QPainter &p, const QRect &area) const
     for (int i = 0; i < m_model.bands.size(); ++i) {
         const Quiz::ChartBand &band = m_model.bands[i];
         // Each band holds its whole scores: it runs from its low edge to the next band's.
-        const QRectF cell(xOf(band.low), bar.top(), xOf(band.high + (i + 1 < m_model.bands.size() ? 1 : 0)) - xOf(band.low), bar.height());
+        const QRectF cell(edges[i], bar.top(), edges[i + 1] - edges[i], bar.height());
         p.setPen(QPen(Qt::white, 1.5));
         p.setBrush(kBandColours[i % 6]);
         p.drawRect(cell);
