@@ -17,7 +17,7 @@ packages=(g++ cmake make qt6-base-dev libgl-dev zlib1g-dev libjpeg-dev qt6-trans
 # (Xvfb) with and without a session bus (dbus-daemon); the picture generator paints its texts with
 # the system's Noto CJK faces, which the program itself no longer needs; and it validates the
 # installed files and the package.
-test_packages=(clang strace xvfb dbus-daemon fonts-noto-cjk desktop-file-utils appstream lintian dpkg-dev file)
+test_packages=(clang strace xvfb dbus-daemon fonts-noto-cjk desktop-file-utils appstream lintian dpkg-dev file poppler-utils)
 
 install_missing() {
     local missing=()

@@ -1,13 +1,24 @@
 // Writes a picture of every page, whole, to a folder:
 //   pathora_screenshots OUTDIR [SCALE]    (QT_QPA_PLATFORM=offscreen works)
 // plus window.png, the window as the reader first sees it, and find-*.png, the find bar with its
-// matches and a match it went to on the interview page. SCALE is the screen's scale factor
-// (default 1); at 2 the pages are drawn at twice the pixels, with the @2x pictures.
+// matches and a match it went to on the interview page, scored-TabSheetN.png, each questionnaire
+// answered and finished with its result chart, and report.pdf, the saved report of the first.
+// SCALE is the screen's scale factor (default 1); at 2 the pages are drawn at twice the pixels,
+// with the @2x pictures.
 #include "ui/mainwindow.h"
 #include "ui/widgets/findbar.h"
 #include "ui/platform/fonts.h"
 #include "ui/platform/translations.h"
 #include "ui/skin/skin.h"
+#include "book/quiz/drivingforce.h"
+#include "book/quiz/records.h"
+#include "ui/questionnairepage.h"
+#include "ui/widgets/choicegroup.h"
+#include "ui/widgets/resultchart.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
 
 #include <QApplication>
 #include <QDir>
@@ -60,6 +71,33 @@ int main(int argc, char **argv)
         if (!window.page(id)->grab().save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;
+        }
+    }
+    // Every questionnaire answered as a reader would (options in turn), finished, its chart shown.
+    for (const Quiz::QuizRecord &r : Quiz::records()) {
+        window.navigator().GoToPage(r.page);
+        QWidget *page = window.page(r.page);
+        if (r.variant == Quiz::Variant::DrivingForce) {
+            DrivingForceTest names{QString()};
+            for (int pair = 1; pair <= DrivingForceTest::kPairs; ++pair)
+                QTest::keyClicks(page->findChild<QComboBox *>(names.box(2 * pair - 2).name)->lineEdit(),
+                                 QString::number((pair * 7) % 4));
+        } else {
+            for (int k = 1; k <= r.questionCount; ++k) {
+                auto *group = page->findChild<ChoiceGroup *>(r.groupNameOf(k));
+                QRadioButton *option = group->option((k * 5 + r.page) % group->optionCount());
+                QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, QPoint(8, option->height() / 2));
+            }
+        }
+        QTest::mouseClick(page->findChild<QPushButton *>(QString::fromLatin1(r.button)), Qt::LeftButton);
+        auto *chart = page->findChild<ResultChart *>(QStringLiteral("ResultChart"));
+        const QRect around = chart->geometry().adjusted(-30, -260, 30, 20).intersected(page->rect());
+        page->grab(around).save(QStringLiteral("%1/scored-%2.png").arg(out, TPageEntry::pageName(r.page)));
+        if (r.page == 1) {
+            QString error;
+            if (!ResultReport::savePdf(out + QStringLiteral("/report.pdf"),
+                                       page->findChild<QuestionnairePage *>()->reportContent(), &error))
+                std::fprintf(stderr, "cannot write the report: %s\n", qPrintable(error));
         }
     }
     window.navigator().GoHome();

@@ -13,6 +13,7 @@
 #include "ui/platform/pictures.h"
 #include "ui/platform/webpage.h"
 #include "ui/questionnairepage.h"
+#include "ui/readingstatus.h"
 #include "ui/quizpages/questionnaires.h"
 #include "ui/skin/skin.h"
 
@@ -25,6 +26,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -59,6 +61,9 @@ TForm2::TForm2(QWidget *parent)
     buildMenu();
     buildClientArea();
     m_keys = new KeyboardAccess(*this, *m_scrollArea, m_navigator);
+    // Below the client area; the outer size stays, the client area gives up the height.
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    m_status = new ReadingStatus(statusBar());
     buildPages();
     m_find = new FindInBook(*this, m_scrollArea, m_pageControl);
 
@@ -240,6 +245,7 @@ void TForm2::showPage(PageId id)
     ensureBuilt(id);
     m_pageControl->setCurrentIndex(TPageTable::entry(id).position());
     m_keys->pageShown(m_pages.at(id - 1));
+    m_status->showPage(id, m_questionnaires[id]);
 }
 
 void TForm2::setLayoutHeights(int height)

@@ -7,6 +7,7 @@
 #include <QVector>
 
 class FindInBook;
+class ReadingStatus;
 class QAction;
 class QFrame;
 class QScrollArea;
@@ -72,6 +73,7 @@ private:
     QVector<class QuestionnairePage *> m_questionnaires;
     FindInBook *m_find = nullptr;
     class AddressNote *m_addressNote = nullptr;
+    ReadingStatus *m_status = nullptr;
     int m_wheelRemainder = 0;
     bool m_shownOnce = false;
     bool m_idleBuildStarted = false;

@@ -2,9 +2,12 @@
 
 #include "ui/pagebuilder.h"
 #include "ui/widgets/choicegroup.h"
+#include "ui/widgets/missingmark.h"
+#include "ui/widgets/resultchart.h"
 #include "ui/platform/messagebox.h"
 
 #include <QComboBox>
+#include <QDateTime>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLayout>
@@ -12,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
+#include <QMainWindow>
+#include <QScrollArea>
 
 using namespace PageGeometry;
 
@@ -53,8 +58,12 @@ ChoiceGroup *QuestionnairePage::makeGroup(int number, Quiz::PromptStyle prompt, 
     group->setAccessibleName(questionCaption(number));
     group->setFont(PageBuilder::fontOf(QuestionnaireFonts::question()));
     group->setGeometry(left, m_y, width, group->heightFor(width));
-    connect(group, &ChoiceGroup::readerChose, this, [this, number](int index) { m_questions->select(number, index); });
+    connect(group, &ChoiceGroup::readerChose, this, [this, number](int index) {
+        m_questions->select(number, index);
+        answerChanged();
+    });
     m_groups.insert(number, group);
+    registerItemWidget(number, group);
     return group;
 }
 
@@ -163,6 +172,75 @@ QPlainTextEdit *QuestionnairePage::resultBox(const QString &name, int height, co
     return box;
 }
 
+ResultChart *QuestionnairePage::resultChart(const Quiz::QuizRecord &record)
+{
+    m_record = &record;
+    m_chart = new ResultChart(m_page);
+    m_chart->setFont(PageBuilder::fontOf(QuestionnaireFonts::intro()));
+    const QString guide = record.optionalText(QStringLiteral("chart.guide"));
+    const int height = ResultChart::drawingHeight(Quiz::chartKind(record)) + ResultChart::guideHeight(guide, m_chart->font(), kColumnWidth - 32) + 16;
+    m_chart->setGeometry(kColumnLeft, m_y, kColumnWidth, height);
+    m_chart->hide();
+    m_y += height + 12;
+    connect(m_chart, &ResultChart::saveRequested, this, [this] { ResultReport::save(m_page->window(), reportContent()); });
+    connect(m_chart, &ResultChart::printRequested, this, [this] { ResultReport::print(m_page->window(), reportContent()); });
+    return m_chart;
+}
+
+ResultReport::Content QuestionnairePage::reportContent() const
+{
+    ResultReport::Content content;
+    content.title = QString::fromUtf8(TPageTable::entry(m_record->page).heading).simplified();
+    content.when = QDateTime::currentDateTime();
+    content.chart = m_chart;
+    const auto shown = [this](const QString &name) {
+        QWidget *w = m_fields.value(name);
+        if (auto *edit = qobject_cast<QLineEdit *>(w))
+            return edit->text();
+        if (auto *label = qobject_cast<QLabel *>(w))
+            return label->text();
+        return QString();
+    };
+    const Quiz::ChartModel &chart = m_chart->model();
+    const QString colon = QStringLiteral("：");
+    switch (chart.kind) {
+    case Quiz::ChartModel::Kind::Scale: {
+        const QString own = m_record->optionalText(QStringLiteral("score.label"));
+        content.lines << (own.isEmpty() ? Quiz::commonText(QStringLiteral("score.label")) : own)
+                             + shown(QString::fromLatin1(m_record->scoreField));
+        break;
+    }
+    case Quiz::ChartModel::Kind::Marks:
+        content.lines << m_record->text(QStringLiteral("count.label")) + shown(QStringLiteral("Label567"));
+        break;
+    case Quiz::ChartModel::Kind::Bars:
+        for (int d = 0; d < chart.items.size(); ++d)
+            content.lines << chart.items[d].label + colon + shown(QStringLiteral("Edit_") + QChar(QLatin1Char('a' + d)));
+        break;
+    case Quiz::ChartModel::Kind::Columns:
+        for (const Quiz::ChartItem &item : chart.items)
+            content.lines << item.label + colon + shown(item.label + QStringLiteral("_edit"));
+        break;
+    case Quiz::ChartModel::Kind::Balances:
+        for (int row = 0; row < 6; ++row)
+            content.lines << (row % 2 ? chart.items[row / 2].otherLabel : chart.items[row / 2].label) + colon
+                                 + shown(QStringLiteral("Edit%1").arg(48 + row));
+        break;
+    }
+    // Many totals read better on one line each pair.
+    if (content.lines.size() > 4) {
+        QStringList joined;
+        for (int i = 0; i < content.lines.size(); i += 3)
+            joined << content.lines.mid(i, 3).join(QStringLiteral("　　"));
+        content.lines = joined;
+    }
+    if (!chart.summary.isEmpty())
+        content.lines << chart.summary;
+    if (m_resultBox)
+        content.verdict = m_resultBox->toPlainText();
+    return content;
+}
+
 QPlainTextEdit *QuestionnairePage::textBox(const QString &name, const QString &text, const FontSpec &font, int height,
                                            int left, int width)
 {
@@ -193,6 +271,69 @@ void QuestionnairePage::fieldsOnLines(const QPlainTextEdit *box, const QVector<i
     }
 }
 
+void QuestionnairePage::reset()
+{
+    m_test->Reset(*this);
+    setMarks({});
+    if (m_chart)
+        m_chart->hide();
+    emit progressChanged();
+}
+
+void QuestionnairePage::finish()
+{
+    m_noticeShown = false;
+    m_firstWritten = nullptr;
+    m_test->Finish(*this);
+    if (!m_noticeShown) {
+        setMarks({});
+        if (m_chart) {
+            m_chart->setModel(Quiz::chartFor(*m_record, *m_test));
+            m_chart->show();
+        }
+        // The first result control takes the focus, so that a screen reader says the score.
+        if (m_firstWritten)
+            m_firstWritten->setFocus(Qt::OtherFocusReason);
+        m_firstWritten = nullptr;
+        return;
+    }
+    setMarks(m_test->unansweredItems());
+    if (m_marked.isEmpty())
+        return;
+    // The box has closed: bring the first missing item into sight.
+    auto *window = qobject_cast<QMainWindow *>(m_page->window());
+    auto *area = window ? qobject_cast<QScrollArea *>(window->centralWidget()) : nullptr;
+    QWidget *first = m_itemWidgets.value(m_marked.first());
+    if (area && first)
+        area->ensureWidgetVisible(first, 0, 60);
+}
+
+void QuestionnairePage::answerChanged()
+{
+    if (!m_marked.isEmpty()) {
+        const QVector<int> missing = m_test->unansweredItems();
+        QVector<int> still;
+        for (int item : std::as_const(m_marked))
+            if (missing.contains(item))
+                still << item;
+        if (still != m_marked)
+            setMarks(still);
+    }
+    emit progressChanged();
+}
+
+void QuestionnairePage::setMarks(const QVector<int> &items)
+{
+    for (int item : std::as_const(m_marked))
+        if (!items.contains(item))
+            for (QWidget *w : m_itemWidgets.values(item))
+                MissingMark::set(w, false);
+    for (int item : items)
+        for (QWidget *w : m_itemWidgets.values(item))
+            MissingMark::set(w, true);
+    m_marked = items;
+}
+
 void QuestionnairePage::showAnswer(int number, int index)
 {
     if (ChoiceGroup *g = m_groups.value(number))
@@ -203,16 +344,6 @@ void QuestionnairePage::clearResultBox()
 {
     if (m_resultBox)
         m_resultBox->clear();
-}
-
-void QuestionnairePage::finish()
-{
-    m_firstWritten = nullptr;
-    m_noticeShown = false;
-    m_test->Finish(*this);
-    if (!m_noticeShown && m_firstWritten)
-        m_firstWritten->setFocus(Qt::OtherFocusReason);
-    m_firstWritten = nullptr;
 }
 
 void QuestionnairePage::noteWritten(QWidget *w)

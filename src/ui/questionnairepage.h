@@ -3,14 +3,18 @@
 #include "book/layout/blocks.h"
 #include "book/quiz/questionnaire.h"
 #include "book/quiz/records.h"
+#include "ui/resultreport.h"
 
 #include <QHash>
+#include <QMultiHash>
+#include <QVector>
 #include <QObject>
 
 #include <functional>
 #include <memory>
 
 class ChoiceGroup;
+class ResultChart;
 class QPlainTextEdit;
 class QPushButton;
 class QWidget;
@@ -55,6 +59,11 @@ public:
                        int width, bool readOnly);
     // A one-line label a program can write into (a count line), after a static label.
     void countLine(const QString &label, const QString &labelName, const QString &name);
+    // The result chart of `record`, hidden until a finish goes through.
+    ResultChart *resultChart(const Quiz::QuizRecord &record);
+    ResultChart *chart() const { return m_chart; }
+    // The result as the report shows it: title, the fields' texts, the verdict, the chart.
+    ResultReport::Content reportContent() const;
     void gap(int pixels) { m_y += pixels; }
     void setY(int y) { m_y = y; }
 
@@ -66,10 +75,21 @@ public:
     void showNotice(const QString &text) override;
     void showError(const QString &text) override;
 
-    void reset() { m_test->Reset(*this); }
-    // Runs Finish; when it wrote results, the first result control takes the focus, so that a
-    // screen reader says the score.
+    void reset();
+    // Runs Finish; when it ends with the notice of what is missing, the missing items are marked
+    // and the view brought to the first of them, and a finish that goes through clears the marks.
     void finish();
+    // The reader changed an answer: marks of items now answered go, the progress is told.
+    void answerChanged();
+    // The widgets that show item `item` (a question's group, a pair's two boxes) for its mark.
+    void registerItemWidget(int item, QWidget *widget) { m_itemWidgets.insert(item, widget); }
+    bool isMarked(int item) const { return m_marked.contains(item); }
+
+signals:
+    // The number of answered items may have changed.
+    void progressChanged();
+
+public:
 
     ChoiceGroup *group(int number) const { return m_groups.value(number); }
     void registerField(const QString &name, QWidget *field) { m_fields.insert(name, field); }
@@ -86,8 +106,14 @@ private:
     QHash<QString, QWidget *> m_fields;      // QLineEdit, QLabel or QComboBox by component name
     QPlainTextEdit *m_resultBox = nullptr;
     QWidget *m_firstWritten = nullptr;    // during a Finish
-    bool m_noticeShown = false;           // during a Finish
     void noteWritten(QWidget *w);
+    QMultiHash<int, QWidget *> m_itemWidgets;
+    QVector<int> m_marked;
+    bool m_noticeShown = false;
+    ResultChart *m_chart = nullptr;
+    const Quiz::QuizRecord *m_record = nullptr;
+
+    void setMarks(const QVector<int> &items);
 };
 
 // Fonts of the questionnaire pages.

@@ -66,8 +66,7 @@ int main(int argc, char **argv)
         for (ChoiceGroup *g : page->findChildren<ChoiceGroup *>())
             g->option(0)->click();
         answered = !page->findChildren<ChoiceGroup *>().isEmpty();
-        for (QPushButton *b : page->findChildren<QPushButton *>())
-            b->click();
+        page->findChild<QPushButton *>(QStringLiteral("Button1_1"))->click();
         window.navigator().GoToPage(kStartPage);
         for (LinkLabel *link : window.page(kStartPage)->findChildren<LinkLabel *>()) {
             if (TLinkTable::row(link->link()).kind == TLinkKind::WebLink) {

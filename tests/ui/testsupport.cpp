@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -36,8 +37,22 @@ ModalSeen expectModal(const std::function<void()> &action, const QString &button
     QTimer poll;
     poll.setInterval(5);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box) {
+            // A standard dialog (save, print) is read by its title and cancelled.
+            auto *dialog = qobject_cast<QDialog *>(modal);
+            if (dialog && dialog->isVisible()) {
+                if (!seen.shown) {
+                    seen.shown = true;
+                    seen.title = dialog->windowTitle();
+                }
+                ++seen.count;
+                dialog->reject();
+            }
+            return;
+        }
+        if (!box->isVisible())
             return;
         QAbstractButton *press = nullptr;
         QStringList buttons;

@@ -26,9 +26,9 @@ struct ModalSeen {
 };
 
 // Runs `action`, which is expected to open a modal box; reads the box and closes it with its
-// first button (or the button whose text or role name, "OK" or "Cancel", is `buttonText`).
-// Every further box the action raises is closed the same way and counted. Returns what the
-// first box showed (shown=false if none).
+// first button (or the button whose text or role name, "OK" or "Cancel", is `buttonText`); a
+// standard dialog (save, print) is cancelled. Every further box the action raises is closed the
+// same way and counted. Returns what the first box showed (shown=false if none).
 ModalSeen expectModal(const std::function<void()> &action, const QString &buttonText = {});
 
 // Types `text` into `target` one character at a time, as a keyboard would: characters QtTest knows

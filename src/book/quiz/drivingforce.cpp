@@ -114,3 +114,12 @@ void DrivingForceTest::Reset(IQuestionnaireView &view)
     for (int d = 0; d < 9; ++d)
         view.setFieldText(totalField(kDrivers[d]), QString());
 }
+
+QVector<int> DrivingForceTest::unansweredItems() const
+{
+    QVector<int> missing;
+    for (int pair = 1; pair <= kPairs; ++pair)
+        if (value(2 * pair - 2) < 0 || value(2 * pair - 1) < 0)
+            missing << pair;
+    return missing;
+}

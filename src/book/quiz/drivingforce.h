@@ -37,6 +37,9 @@ public:
 
     void Finish(IQuestionnaireView &view) override;
     void Reset(IQuestionnaireView &view) override;
+    // A pair counts as done when both of its boxes hold a value.
+    int itemCount() const override { return kPairs; }
+    QVector<int> unansweredItems() const override;
 
     static QString totalField(char driver) { return QStringLiteral("Edit_") + QChar(driver).toLower(); }
 

@@ -85,6 +85,15 @@ void TQuestionnaire::Reset(IQuestionnaireView &view)
         view.clearResultBox();
 }
 
+QVector<int> TQuestionnaire::unansweredItems() const
+{
+    QVector<int> missing;
+    for (const TChoiceQuestion &q : Questions)
+        if (q.AnswerIndex < 0)
+            missing << q.Number;
+    return missing;
+}
+
 QString TQuestionnaire::incompleteMessage(const QString &unanswered) const
 {
     return unanswered + shared("incomplete");

@@ -51,6 +51,12 @@ public:
     virtual ~IPageTest() = default;
     virtual void Finish(IQuestionnaireView &view) = 0;
     virtual void Reset(IQuestionnaireView &view) = 0;
+
+    // Progress while answering: how many items (questions, or pairs of score boxes) the test
+    // has, which of them still lack an answer (numbered from 1), and how many are answered.
+    virtual int itemCount() const = 0;
+    virtual QVector<int> unansweredItems() const = 0;
+    int answeredCount() const { return itemCount() - static_cast<int>(unansweredItems().size()); }
 };
 
 constexpr int kQuestionListSize = 60;
@@ -90,6 +96,8 @@ public:
 
     void Finish(IQuestionnaireView &view) override;
     void Reset(IQuestionnaireView &view) override;
+    int itemCount() const override { return static_cast<int>(Questions.size()); }
+    QVector<int> unansweredItems() const override;
 
 protected:
     // Text of the incomplete message, given the list "3,5,12,".

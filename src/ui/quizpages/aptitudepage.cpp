@@ -22,6 +22,7 @@ void Questionnaires::layOutAptitude(QuestionnairePage &p, const Quiz::QuizRecord
                                              QuestionnaireFonts::heading(), 0, kColumnLeft, 70);
     p.fieldsOnLines(memo16, {0, 2, 4, 6, 8, 10}, Quiz::TallyTest::totalFields(), kColumnLeft + 70, 80, false);
     p.finishButton(QString::fromLatin1(r.button), r.text(QStringLiteral("button")));
+    p.resultChart(r);
 
     // The reference texts, each under its heading where it has one.
     for (const char *memo : {"Memo18", "Memo19", "Memo20", "Memo21"}) {

@@ -61,10 +61,15 @@ void Questionnaires::layOutDrivingForce(QuestionnairePage &page, const Quiz::Qui
         const int lineTop = PageBuilder::lineTop(memo6, boxLines[i]);
         box->setGeometry(memo6->x() + (b.first ? 44 : 52), lineTop - 1, 64, 24);
         p->registerField(b.name, box);
-        QObject::connect(box, &QComboBox::activated, p,
-                         [=](int item) { test->readerChanged(i, box->itemText(item), *p); });
-        QObject::connect(box->lineEdit(), &QLineEdit::textEdited, p,
-                         [=](const QString &typed) { test->readerChanged(i, typed, *p); });
+        p->registerItemWidget(b.pair, box);
+        QObject::connect(box, &QComboBox::activated, p, [=](int item) {
+            test->readerChanged(i, box->itemText(item), *p);
+            p->answerChanged();
+        });
+        QObject::connect(box->lineEdit(), &QLineEdit::textEdited, p, [=](const QString &typed) {
+            test->readerChanged(i, typed, *p);
+            p->answerChanged();
+        });
     }
     p->gap(4);
     p->finishButton(QString::fromLatin1(r.button));
@@ -91,4 +96,5 @@ void Questionnaires::layOutDrivingForce(QuestionnairePage &page, const Quiz::Qui
     p->textBox(QStringLiteral("Memo7"), r.text(QStringLiteral("explain")), QuestionnaireFonts::intro(), 0, kColumnLeft + 230,
                kColumnWidth - 230);
     p->setY(qMax(p->y(), legendBottom));
+    p->resultChart(r);
 }

@@ -6,6 +6,9 @@
 #include "ui/questionnairepage.h"
 
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextDocument>
+#include "ui/widgets/resultchart.h"
 
 using namespace PageGeometry;
 
@@ -22,8 +25,18 @@ void Questionnaires::layOutOrientation(QuestionnairePage &p, const Quiz::QuizRec
         fields << Quiz::LetterCountTest::field(*l);
     p.fieldsOnLines(memo10, {2, 4, 6, 8, 10, 12}, fields, kColumnLeft + 170, 80, false);
     p.text(r.text(QStringLiteral("heading.code")), QuestionnaireFonts::heading());
+    ResultChart *chart = p.resultChart(r);
     p.gap(6);
     p.text(r.text(QStringLiteral("heading.reference")), QuestionnaireFonts::heading(), Qt::AlignHCenter);
-    p.textBox(QStringLiteral("Memo11"), r.text(QStringLiteral("reference")), QuestionnaireFonts::intro(),
-              qMax(240, questionnaireBottom(r.page) - p.y() - 10));
+    QPlainTextEdit *memo11 = p.textBox(QStringLiteral("Memo11"), r.text(QStringLiteral("reference")),
+                                       QuestionnaireFonts::intro(), qMax(240, questionnaireBottom(r.page) - p.y() - 10));
+    // A letter of the chart opens its type's section of the reference text.
+    QObject::connect(chart, &ResultChart::letterClicked, memo11, [memo11](const QString &letter) {
+        QTextCursor found = memo11->document()->find(QStringLiteral("（%1）").arg(letter));
+        if (found.isNull())
+            return;
+        memo11->moveCursor(QTextCursor::End);
+        memo11->setTextCursor(found);
+        memo11->ensureCursorVisible();
+    });
 }

@@ -37,10 +37,12 @@ void layOutQuestionsAndFoot(QuestionnairePage &p, const QuizRecord &r)
         p.countLine(r.text(QStringLiteral("count.label")), QStringLiteral("Label5_1"),
                     QString::fromLatin1(Quiz::CountLineTest::kCountField));
         p.resultBox(QString::fromLatin1(r.resultBox), r.resultBoxHeight, r.resultFont);
+        p.resultChart(r);
         return;
     }
     p.scoreBlock(QString::fromLatin1(r.button), orCommon(r, "score.label"), QString::fromLatin1(r.scoreField),
                  r.scoreFieldReadOnly, QString::fromLatin1(r.resultBox), r.resultBoxHeight, r.resultFont);
+    p.resultChart(r);
 }
 
 } // namespace

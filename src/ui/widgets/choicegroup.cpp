@@ -1,5 +1,7 @@
 #include "ui/widgets/choicegroup.h"
 
+#include "ui/widgets/missingmark.h"
+
 #include <QButtonGroup>
 #include <QEvent>
 #include <QGridLayout>
@@ -76,13 +78,19 @@ void ChoiceGroup::changeEvent(QEvent *event)
         m_caption->setFont(font());
 }
 
-// A light card with a soft border, in the palette's colours.
+// A light card with a soft border, in the palette's colours; red and thicker while the answer is
+// marked as missing.
 void ChoiceGroup::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(palette().color(QPalette::Mid));
     painter.setBrush(palette().color(QPalette::Base));
+    if (MissingMark::isSet(this)) {
+        painter.setPen(QPen(QColor(0xc6, 0x28, 0x28), 2));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
+        return;
+    }
+    painter.setPen(palette().color(QPalette::Mid));
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
 }
 
