@@ -79,6 +79,10 @@ void KeyboardAccess::pageBuilt(QWidget *page)
         return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
     });
     page->setFocusPolicy(Qt::StrongFocus);
+    QList<QPointer<QWidget>> &stored = m_chains[page];
+    stored = {page};
+    for (QWidget *w : chain)
+        stored << w;
     // A reader who lands on a page hears where they are.
     const PageId id = TPageTable::byName(page->objectName()) ? TPageTable::byName(page->objectName())->id : kNoPage;
     const QString heading = id ? QString::fromUtf8(TPageTable::entry(id).heading).trimmed() : QString();
@@ -124,7 +128,36 @@ bool KeyboardAccess::eventFilter(QObject *watched, QEvent *event)
     if (target != QApplication::focusWidget() && QApplication::focusWidget())
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() == Qt::Key_Tab && !(key->modifiers() & ~(Qt::KeypadModifier)))
+        return tab(target, true);
+    if (key->key() == Qt::Key_Backtab || (key->key() == Qt::Key_Tab && key->modifiers() == Qt::ShiftModifier))
+        return tab(target, false);
     return windowKey(target, key->key(), key->modifiers());
+}
+
+// Tab and Shift+Tab go round the current page's chain and never leave the page.
+bool KeyboardAccess::tab(QWidget *focus, bool forward)
+{
+    for (auto it = m_chains.cbegin(); it != m_chains.cend(); ++it) {
+        QWidget *page = it.key();
+        if (!page->isVisible() || (focus != page && !page->isAncestorOf(focus)))
+            continue;
+        const QList<QPointer<QWidget>> &chain = it.value();
+        int at = 0;
+        for (int i = 0; i < chain.size(); ++i)
+            if (chain[i] == focus || (chain[i] && chain[i]->isAncestorOf(focus)))
+                at = i;
+        for (int step = 1; step <= chain.size(); ++step) {
+            const int i = int((at + (forward ? step : chain.size() - step)) % chain.size());
+            QWidget *w = chain[i];
+            if (w && w->isVisible() && w->isEnabled()) {
+                w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+                return true;
+            }
+        }
+        return true;
+    }
+    return false;
 }
 
 bool KeyboardAccess::windowKey(QWidget *focus, int key, Qt::KeyboardModifiers modifiers)

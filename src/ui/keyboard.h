@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QHash>
+#include <QList>
 #include <QObject>
+#include <QPointer>
 
 class QScrollArea;
 class QWidget;
@@ -29,6 +32,10 @@ protected:
 private:
     bool windowKey(QWidget *focus, int key, Qt::KeyboardModifiers modifiers);
     bool scroll(QWidget *focus, int key, Qt::KeyboardModifiers modifiers);
+    bool tab(QWidget *focus, bool forward);
+
+    // Each page's Tab chain in reading order, the page itself first.
+    QHash<QWidget *, QList<QPointer<QWidget>>> m_chains;
 
     TForm2 &m_window;
     QScrollArea &m_area;
