@@ -159,9 +159,14 @@ int PageBuilder::fittedHeight(const QPlainTextEdit *box)
     return qCeil(measure(box).height()) + 2 * box->frameWidth() + 2;
 }
 
-int PageBuilder::lineTop(const QPlainTextEdit *box, int line)
+QVector<int> PageBuilder::lineTops(const QPlainTextEdit *box, const QVector<int> &lines)
 {
-    return box->y() + box->frameWidth() + qRound(measure(box).lineTop(line));
+    const TextMeasure measured = measure(box);
+    QVector<int> tops;
+    tops.reserve(lines.size());
+    for (int line : lines)
+        tops << box->y() + box->frameWidth() + qRound(measured.lineTop(line));
+    return tops;
 }
 
 QWidget *PageBuilder::buildBlock(QWidget *page, const TContentBlock &block)

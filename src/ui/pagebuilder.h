@@ -19,7 +19,8 @@ QWidget *buildBlock(QWidget *page, const TContentBlock &block);
 
 // The height a text box needs to show all of its text at its current width and font.
 int fittedHeight(const QPlainTextEdit *box);
-// The top of line `line` (0-based, counting wrapped lines) of a text box, in its parent's coordinates.
-int lineTop(const QPlainTextEdit *box, int line);
+// The tops of lines `lines` (0-based, counting wrapped lines) of a text box, in its parent's
+// coordinates. The text is laid out once for all of them.
+QVector<int> lineTops(const QPlainTextEdit *box, const QVector<int> &lines);
 
 } // namespace PageBuilder

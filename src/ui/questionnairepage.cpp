@@ -257,14 +257,14 @@ void QuestionnairePage::fieldsOnLines(const QPlainTextEdit *box, const QVector<i
                                       int left, int width, bool readOnly)
 {
     const int lineHeight = QFontMetrics(box->font()).height();
+    const QVector<int> tops = PageBuilder::lineTops(box, lines);
     for (int i = 0; i < lines.size() && i < names.size(); ++i) {
         auto *edit = new QLineEdit(m_page);
         edit->setObjectName(names[i]);
         edit->setReadOnly(readOnly);
         edit->setFont(PageBuilder::fontOf({kFaceSans, 15, true, false, {}}));
         const int height = qMax(lineHeight + 4, 24);
-        const int lineTop = PageBuilder::lineTop(box, lines[i]);
-        edit->setGeometry(left, lineTop + (lineHeight - height) / 2, width, height);
+        edit->setGeometry(left, tops[i] + (lineHeight - height) / 2, width, height);
         // Named after the line it stands on ("A 物质报酬", "R 项 分值").
         edit->setAccessibleName(box->document()->findBlockByNumber(lines[i]).text().remove(QChar(0xFF1A)).simplified());
         m_fields.insert(names[i], edit);

@@ -8,6 +8,7 @@
 #include "book/texts.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -15,14 +16,17 @@ using namespace PageGeometry;
 
 namespace {
 
-QComboBox *makeScoreBox(QWidget *page, const QString &name)
+QComboBox *makeScoreBox(QWidget *page, const QString &name, QCompleter *standIn)
 {
     auto *box = new QComboBox(page);
     box->setObjectName(name);
     box->addItems({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
-    // Four one-digit items need no completion, and an editable box made the usual way costs
-    // several times the memory of one given its own line edit.
-    box->setLineEdit(new QLineEdit);
+    // Four one-digit items need no completion. An editable box made the usual way costs several
+    // times the memory of one given its own line edit, and a combo box makes a completer of its
+    // own for a line edit that has none: the boxes of a page share one stand-in until it goes.
+    auto *edit = new QLineEdit;
+    edit->setCompleter(standIn);
+    box->setLineEdit(edit);
     box->lineEdit()->setMaxLength(DrivingForceTest::kMaxTextLength);
     box->setCompleter(nullptr);
     box->setInsertPolicy(QComboBox::NoInsert);
@@ -50,16 +54,17 @@ void Questionnaires::layOutDrivingForce(QuestionnairePage &page, const Quiz::Qui
     }
     const QPlainTextEdit *memo6 = p->textBox(QStringLiteral("Memo6"), lines.join(QLatin1Char('\n')),
                                              {kFaceSans, 15, false, false, {}});
+    const QVector<int> boxTops = PageBuilder::lineTops(memo6, boxLines);
+    auto *standIn = new QCompleter(p->page());
     for (int i = 0; i < DrivingForceTest::kBoxes; ++i) {
         const DrivingForceTest::Box &b = test->box(i);
-        QComboBox *box = makeScoreBox(p->page(), b.name);
+        QComboBox *box = makeScoreBox(p->page(), b.name, standIn);
         // A screen reader names the box by its pair, letter and statement.
         box->setAccessibleName(r.text(QStringLiteral("box.name"))
                                    .arg(b.pair)
                                    .arg(QChar(b.driver))
                                    .arg(r.text(QStringLiteral("p%1.%2").arg(b.pair).arg(b.first ? 1 : 2))));
-        const int lineTop = PageBuilder::lineTop(memo6, boxLines[i]);
-        box->setGeometry(memo6->x() + (b.first ? 44 : 52), lineTop - 1, 64, 24);
+        box->setGeometry(memo6->x() + (b.first ? 44 : 52), boxTops[i] - 1, 64, 24);
         p->registerField(b.name, box);
         p->registerItemWidget(b.pair, box);
         QObject::connect(box, &QComboBox::activated, p, [=](int item) {
@@ -71,6 +76,7 @@ void Questionnaires::layOutDrivingForce(QuestionnairePage &page, const Quiz::Qui
             p->answerChanged();
         });
     }
+    delete standIn;
     p->gap(4);
     p->finishButton(QString::fromLatin1(r.button));
 
