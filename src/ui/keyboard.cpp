@@ -5,6 +5,7 @@
 #include "ui/mainwindow.h"
 #include "ui/platform/messagebox.h"
 #include "ui/widgets/linklabel.h"
+#include "ui/widgets/resultchart.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -42,7 +43,7 @@ QPlainTextEdit *textBoxOf(QWidget *w)
 bool takesTab(const QWidget *w)
 {
     if (qobject_cast<const LinkLabel *>(w) || qobject_cast<const QAbstractButton *>(w)
-        || qobject_cast<const QComboBox *>(w))
+        || qobject_cast<const QComboBox *>(w) || qobject_cast<const ResultChart *>(w))
         return true;
     if (qobject_cast<const QLineEdit *>(w))
         return !w->parentWidget() || !qobject_cast<const QComboBox *>(w->parentWidget());
@@ -190,6 +191,10 @@ bool KeyboardAccess::scroll(QWidget *focus, int key, Qt::KeyboardModifiers mods)
     // Space and the arrows belong to a focused link, button or option.
     const bool control = qobject_cast<LinkLabel *>(focus) || qobject_cast<QAbstractButton *>(focus);
     if (control && (space || key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right))
+        return false;
+    // Space shows the picked letter of a focused column chart.
+    if (const auto *chart = qobject_cast<ResultChart *>(focus); chart && space
+        && chart->model().kind == Quiz::ChartModel::Kind::Columns)
         return false;
     if (mods != Qt::NoModifier && !space)
         return false;

@@ -4,6 +4,7 @@
 #include "ui/mainwindow.h"
 #include "ui/widgets/choicegroup.h"
 #include "ui/widgets/linklabel.h"
+#include "ui/widgets/resultchart.h"
 #include "testsupport.h"
 
 #include <QAccessible>
@@ -13,6 +14,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
 
@@ -173,6 +175,28 @@ private slots:
         QCOMPARE(m_window->navigator().currentPage(), 25);
         key(Qt::Key_Home, Qt::AltModifier);
         QCOMPARE(m_window->navigator().currentPage(), int(kStartPage));
+    }
+
+    // A column chart's letters, reached without the mouse: the arrows go round, Return and Space
+    // show the picked one as a click does; other charts leave the keys to the window.
+    void chartLettersByKeys()
+    {
+        ResultChart chart;
+        Quiz::ChartModel m;
+        m.kind = Quiz::ChartModel::Kind::Columns;
+        for (const char *letter : {"R", "I", "A"})
+            m.items.append({QString::fromLatin1(letter), 1, 3, {}, 0});
+        chart.setModel(m);
+        QSignalSpy shown(&chart, &ResultChart::letterClicked);
+        for (int k : {Qt::Key_Right, Qt::Key_Return, Qt::Key_Left, Qt::Key_Left, Qt::Key_Space})
+            QTest::keyClick(&chart, Qt::Key(k));
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[0][0].toString(), QStringLiteral("I"));
+        QCOMPARE(shown[1][0].toString(), QStringLiteral("A"));
+        m.kind = Quiz::ChartModel::Kind::Bars;
+        chart.setModel(m);
+        QTest::keyClick(&chart, Qt::Key_Return);
+        QCOMPARE(shown.size(), 2);
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "book/quiz/records.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QPainter>
@@ -26,6 +27,7 @@ constexpr int kButtonsHeight = 34;   // the row of the save and print buttons
 ResultChart::ResultChart(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("ResultChart"));
+    setFocusPolicy(Qt::StrongFocus);   // a screen reader reads its summary; a column chart takes keys
     // The buttons sit in the chart's top right corner, in the row kept free for them.
     int right = 12;
     for (const auto &[name, key, signal] : {std::tuple{"PrintResult", "report.print", &ResultChart::printRequested},
@@ -75,6 +77,7 @@ void ResultChart::setModel(const Quiz::ChartModel &model)
     setAccessibleName(m_model.summary.isEmpty() ? m_model.guide.section(QChar(0x3002), 0, 0) : m_model.summary);
     setAccessibleDescription(m_model.description());
     setCursor(m_model.kind == Quiz::ChartModel::Kind::Columns ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    m_picked = 0;
     update();
 }
 
@@ -87,6 +90,14 @@ void ResultChart::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     paintChart(painter, rect());
+    // The focus mark: a dotted frame round the chart, and round the picked letter of a column chart.
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+        if (m_model.kind == Quiz::ChartModel::Kind::Columns && m_picked < m_model.items.size())
+            painter.drawRect(columnLetterRect(drawingArea(rect()), m_picked).adjusted(4, 0, -4, -1));
+    }
 }
 
 void ResultChart::paintChart(QPainter &p, const QRect &area) const
@@ -340,4 +351,37 @@ void ResultChart::mousePressEvent(QMouseEvent *event)
     for (int i = 0; i < m_model.items.size(); ++i)
         if (columnLetterRect(drawing, i).adjusted(0, -120, 0, 0).contains(event->position().toPoint()))
             emit letterClicked(m_model.items[i].label);
+}
+
+void ResultChart::keyPressEvent(QKeyEvent *event)
+{
+    const int count = int(m_model.items.size());
+    if (m_model.kind != Quiz::ChartModel::Kind::Columns || count == 0 || event->modifiers() & ~Qt::KeypadModifier)
+        return QWidget::keyPressEvent(event);
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        m_picked = (m_picked + (event->key() == Qt::Key_Right ? 1 : count - 1)) % count;
+        update();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        emit letterClicked(m_model.items[qMin(m_picked, count - 1)].label);
+        break;
+    default:
+        return QWidget::keyPressEvent(event);
+    }
+}
+
+void ResultChart::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ResultChart::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }

@@ -31,6 +31,10 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    // The keyboard's way to a column: Left / Right pick a letter, Return / Space show it.
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -44,4 +48,5 @@ private:
     QRect drawingArea(const QRect &area) const;
 
     Quiz::ChartModel m_model;
+    int m_picked = 0;   // the column the keyboard is on
 };
