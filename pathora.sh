@@ -15,9 +15,10 @@ build_dir=${PATHORA_BUILD_DIR:-build}
 packages=(g++ cmake make qt6-base-dev libgl-dev zlib1g-dev libjpeg-dev qt6-translations-l10n)
 # The test command also fuzzes (clang's libFuzzer) and watches the program with strace, under X11
 # (Xvfb) with and without a session bus (dbus-daemon); the picture generator paints its texts with
-# the system's Noto CJK faces, which the program itself no longer needs; and it validates the
-# installed files and the package.
-test_packages=(clang strace xvfb dbus-daemon fonts-noto-cjk desktop-file-utils appstream lintian dpkg-dev file poppler-utils)
+# the system's Noto CJK faces, which the program itself no longer needs; it validates the
+# installed files and the package; and it reads the program's tree as a screen reader does (AT-SPI).
+test_packages=(clang strace xvfb dbus-daemon fonts-noto-cjk desktop-file-utils appstream lintian dpkg-dev file poppler-utils
+               python3-pyatspi at-spi2-core)
 
 install_missing() {
     local missing=()
@@ -45,6 +46,13 @@ check_pictures() {
         echo "The committed pictures differ from what tools/pictures/generate.cpp paints." >&2
         exit 1
     fi
+}
+
+# What a screen reader meets, read over AT-SPI from the built program under Xvfb and a private
+# session bus: links with names and press actions, the way to the EQ test, its named questions.
+check_screen_reader_tree() {
+    echo "Reading the screen-reader tree over AT-SPI"
+    /usr/bin/python3 tests/atspi/tree.py "$build_dir"
 }
 
 # --- reliability: the decoders fuzzed, and a long random walk under ASan/UBSan -----------------
@@ -116,6 +124,7 @@ test)
     install_missing "${test_packages[@]}"
     build
     (cd "$build_dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
+    check_screen_reader_tree
     check_pictures
     run_fuzzers
     run_sanitized_suite

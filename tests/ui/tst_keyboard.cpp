@@ -103,8 +103,10 @@ private slots:
             QVERIFY(a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
         }
         // Named questions and fields.
-        for (ChoiceGroup *g : m_window->page(page)->findChildren<ChoiceGroup *>())
+        for (ChoiceGroup *g : m_window->page(page)->findChildren<ChoiceGroup *>()) {
             QVERIFY2(!g->accessibleName().isEmpty(), qPrintable(g->objectName()));
+            QCOMPARE(QAccessible::queryAccessibleInterface(g)->role(), QAccessible::Grouping);
+        }
         for (QLineEdit *e : m_window->page(page)->findChildren<QLineEdit *>())
             if (e->parentWidget() == m_window->page(page))
                 QVERIFY2(!QAccessible::queryAccessibleInterface(e)->text(QAccessible::Name).isEmpty(),

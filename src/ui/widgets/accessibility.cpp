@@ -49,6 +49,10 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
     auto *w = static_cast<QWidget *>(object);
     if (className == QLatin1String("LinkLabel"))
         return new LinkAccessible(static_cast<LinkLabel *>(w));
+    // As a plain QFrame a question would reach AT-SPI as a frame, the role of a top-level window;
+    // a screen reader announces a group's name when focus enters one of its radio buttons.
+    if (className == QLatin1String("ChoiceGroup"))
+        return new QAccessibleWidget(w, QAccessible::Grouping);
     if (w->property("decorative").toBool())
         return new SeparatorAccessible(w);
     return nullptr;
