@@ -1,5 +1,7 @@
 #include "ui/widgets/linklabel.h"
 
+#include "ui/widgets/focusmark.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -108,7 +110,5 @@ void LinkLabel::paintEvent(QPaintEvent *event)
     if (!hasFocus())
         return;
     QPainter painter(this);
-    QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
-    painter.setPen(pen);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    drawFocusMark(painter, *this, rect().adjusted(0, 0, -1, -1));
 }

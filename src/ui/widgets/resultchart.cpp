@@ -1,6 +1,7 @@
 #include "ui/widgets/resultchart.h"
 
 #include "book/quiz/records.h"
+#include "ui/widgets/focusmark.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -92,11 +93,9 @@ void ResultChart::paintEvent(QPaintEvent *)
     paintChart(painter, rect());
     // The focus mark: a dotted frame round the chart, and round the picked letter of a column chart.
     if (hasFocus()) {
-        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+        drawFocusMark(painter, *this, rect().adjusted(2, 2, -3, -3));
         if (m_model.kind == Quiz::ChartModel::Kind::Columns && m_picked < m_model.items.size())
-            painter.drawRect(columnLetterRect(drawingArea(rect()), m_picked).adjusted(4, 0, -4, -1));
+            drawFocusMark(painter, *this, columnLetterRect(drawingArea(rect()), m_picked).adjusted(4, 0, -4, -1));
     }
 }
 
