@@ -19,15 +19,16 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStatusBar>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
+#include <QKeyEvent>
 #include <QWheelEvent>
 
 namespace {
@@ -132,6 +133,8 @@ void TForm2::buildClientArea()
 
     m_scrollArea->setWidget(m_client);
     setCentralWidget(m_scrollArea);
+    // What scrolls into view of a page built as far as its first view must be there.
+    connect(m_scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { finishCurrentPage(); });
 }
 
 // Every page exists from the start; its content is built from its data once, when the page is
@@ -140,7 +143,8 @@ void TForm2::buildClientArea()
 void TForm2::buildPages()
 {
     m_pages.reserve(kPageCount);
-    m_built.fill(false, kPageCount + 1);
+    m_built.fill(Built::Nothing, kPageCount + 1);
+    m_rest.resize(kPageCount + 1);
     m_questionnaires.fill(nullptr, kPageCount + 1);
     for (PageId id = 1; id <= kPageCount; ++id) {
         auto *page = new QWidget;
@@ -175,41 +179,124 @@ void TForm2::openWebPage(const QString &address)
     bar->show();
 }
 
+// Where the first view of a page ends, in page coordinates: the view's height below the page's
+// top. Before the window shows, there is no view, and a page is built whole.
+int TForm2::firstViewEnd() const
+{
+    if (!isVisible())
+        return INT_MAX;
+    return scrollPosition() + m_scrollArea->viewport()->height() - kPageTop;
+}
+
+// What a page's first view (down to `fold`) shows is built now; the rest waits for idle time or
+// for anything that needs the whole page.
+void TForm2::buildFirstView(PageId id, int fold)
+{
+    if (!TPageTable::isValid(id) || m_built[id] != Built::Nothing)
+        return;
+    m_built[id] = Built::FirstView;
+    QWidget *page = m_pages.at(id - 1);
+    PageBuilder::build(page, ReadingPages::content(id), m_rest[id], fold);
+    m_questionnaires[id] = Questionnaires::build(id, page, m_rest[id], fold);
+    wireLinks(page);
+    if (m_rest[id].empty())
+        finishPage(id);
+}
+
 void TForm2::ensureBuilt(PageId id)
 {
-    if (!TPageTable::isValid(id) || m_built[id])
+    if (!TPageTable::isValid(id))
         return;
-    m_built[id] = true;
-    --m_unbuilt;
-    QWidget *page = m_pages.at(id - 1);
-    PageBuilder::build(page, ReadingPages::content(id));
-    m_questionnaires[id] = Questionnaires::build(id, page);
-    for (LinkLabel *link : page->findChildren<LinkLabel *>())
+    buildFirstView(id, INT_MAX);
+    if (m_built[id] != Built::FirstView)
+        return;
+    m_rest[id].run();
+    finishPage(id);
+}
+
+// Every link of the page goes through the one place that carries clicks out.
+void TForm2::wireLinks(QWidget *page)
+{
+    static const char *const kWired = "pathoraWired";
+    for (LinkLabel *link : page->findChildren<LinkLabel *>()) {
+        if (link->property(kWired).toBool())
+            continue;
+        link->setProperty(kWired, true);
         connect(link, &LinkLabel::clicked, this, [this, link] { m_links.follow(link->link()); });
+    }
+}
+
+// The rest of a page is built: widgets made while the page is shown are shown too (those a
+// builder hid stay hidden), its links are wired, and the keyboard and find learn its controls.
+void TForm2::finishPage(PageId id)
+{
+    m_built[id] = Built::Whole;
+    QWidget *page = m_pages.at(id - 1);
+    for (QObject *child : page->children()) {
+        auto *w = qobject_cast<QWidget *>(child);
+        if (w && page->isVisible() && !w->isVisible() && !w->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            w->show();
+    }
+    wireLinks(page);
     m_keys->pageBuilt(page);
     m_find->attachPage(page);
+}
+
+// Anything that scrolls, takes the keyboard into the page or clicks it needs the whole page.
+void TForm2::finishCurrentPage()
+{
+    const PageId current = m_navigator.currentPage();
+    if (TPageTable::isValid(current) && m_built[current] == Built::FirstView)
+        ensureBuilt(current);
 }
 
 // Done while idle: a page painted once off screen (polished, laid out, its glyphs cached) shows
 // quickly when the reader first turns to it.
 void TForm2::prepareForShow(PageId id)
 {
+    m_built[id] = Built::Prepared;
+    --m_unbuilt;
     QWidget *page = m_pages.at(id - 1);
+    if (page->isVisible())
+        return;
     page->resize(kContainerWidth, TPageTable::entry(id).layoutHeight);
     QPixmap scratch(kContainerWidth, 700);
     page->render(&scratch, QPoint(), QRegion(0, 0, kContainerWidth, 700));
 }
 
-void TForm2::buildNextPageWhileIdle()
+// A few milliseconds of building at a time, so that the reader's next key or click never waits
+// long: the rest of the page shown first, then the other pages in reading order.
+void TForm2::buildWhileIdle()
 {
-    for (PageId id : TPageTable::readingOrder())
-        if (!m_built[id]) {
-            ensureBuilt(id);
+    constexpr qint64 kSliceNs = 3'000'000;
+    QElapsedTimer slice;
+    slice.start();
+    while (m_unbuilt > 0 && slice.nsecsElapsed() < kSliceNs) {
+        PageId id = m_navigator.currentPage();
+        if (!TPageTable::isValid(id) || m_built[id] == Built::Prepared || m_built[id] == Built::Whole) {
+            for (PageId next : TPageTable::readingOrder())
+                if (m_built[next] != Built::Prepared) {
+                    id = next;
+                    break;
+                }
+        }
+        switch (m_built[id]) {
+        case Built::Nothing:
+            buildFirstView(id, firstViewEnd());
+            break;
+        case Built::FirstView:
+            if (m_rest[id].run(kSliceNs - slice.nsecsElapsed()))
+                finishPage(id);
+            break;
+        case Built::Whole:
             prepareForShow(id);
             break;
+        case Built::Prepared:
+            break;
         }
+    }
     if (m_unbuilt > 0)
-        QTimer::singleShot(0, this, &TForm2::buildNextPageWhileIdle);
+        QTimer::singleShot(0, this, &TForm2::buildWhileIdle);
 }
 
 QWidget *TForm2::page(PageId id)
@@ -242,7 +329,7 @@ void TForm2::setScrollPosition(int y)
 
 void TForm2::showPage(PageId id)
 {
-    ensureBuilt(id);
+    buildFirstView(id, firstViewEnd());
     m_pageControl->setCurrentIndex(TPageTable::entry(id).position());
     m_keys->pageShown(m_pages.at(id - 1));
     m_status->showPage(id, m_questionnaires[id]);
@@ -295,6 +382,7 @@ void TForm2::showEvent(QShowEvent *event)
 void TForm2::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    finishCurrentPage();
     fitClientWidth();
 }
 
@@ -304,7 +392,15 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
     if (!m_idleBuildStarted && event->type() == QEvent::Paint && watched->isWidgetType()
         && static_cast<QWidget *>(watched)->window() == this) {
         m_idleBuildStarted = true;
-        QTimer::singleShot(0, this, &TForm2::buildNextPageWhileIdle);
+        QTimer::singleShot(0, this, &TForm2::buildWhileIdle);
+    }
+    // A key (but a page-turning Alt key) or a click in the page needs the whole page: the Tab
+    // chain, the controls below the view, the marks of a finish.
+    if ((event->type() == QEvent::KeyPress && !(static_cast<QKeyEvent *>(event)->modifiers() & Qt::AltModifier))
+        || event->type() == QEvent::MouseButtonPress) {
+        if (watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this
+            && (event->type() == QEvent::KeyPress || m_pageControl->isAncestorOf(static_cast<QWidget *>(watched))))
+            finishCurrentPage();
     }
     if (event->type() == QEvent::Wheel && watched->isWidgetType()) {
         auto *target = static_cast<QWidget *>(watched);

@@ -2,6 +2,7 @@
 
 #include "book/linkactions.h"
 #include "book/navigator.h"
+#include "ui/deferredbuild.h"
 
 #include <QMainWindow>
 #include <QVector>
@@ -27,8 +28,9 @@ public:
     ~TForm2() override;
 
     TNavigator &navigator() { return m_navigator; }
-    // The page with its content; a page not yet built is built now.
+    // The page with all of its content; what is not built yet is built now.
     QWidget *page(PageId id);
+    // Every page is built whole and has been painted once off screen.
     bool allPagesBuilt() const { return m_unbuilt == 0; }
     int scrollPosition() const;
     int scrollMaximum() const;
@@ -53,9 +55,17 @@ private:
     void buildClientArea();
     void buildPages();
     void openWebPage(const QString &address);
+    // How far a page is built: nothing yet, its first view (the rest waits in m_rest), whole,
+    // and whole and painted once off screen.
+    enum class Built : char { Nothing, FirstView, Whole, Prepared };
+    void buildFirstView(PageId id, int fold);
     void ensureBuilt(PageId id);
-    void buildNextPageWhileIdle();
+    void finishPage(PageId id);
+    void wireLinks(QWidget *page);
+    void finishCurrentPage();
+    void buildWhileIdle();
     void prepareForShow(PageId id);
+    int firstViewEnd() const;
     void fitClientWidth();
     bool handleWheel(QWidget *target, class QWheelEvent *event);
 
@@ -68,7 +78,8 @@ private:
     QFrame *m_leftStrip = nullptr;
     QFrame *m_rightStrip = nullptr;
     QVector<QWidget *> m_pages;
-    QVector<bool> m_built;
+    QVector<Built> m_built;
+    QVector<DeferredBuild> m_rest;
     int m_unbuilt = kPageCount;
     QVector<class QuestionnairePage *> m_questionnaires;
     FindInBook *m_find = nullptr;

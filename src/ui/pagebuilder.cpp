@@ -3,16 +3,20 @@
 #include "book/linktable.h"
 #include "book/texts.h"
 #include "book/layout/textmeasure.h"
+#include "ui/deferredbuild.h"
 #include "ui/widgets/editabletextbox.h"
 #include "ui/widgets/linklabel.h"
 #include "ui/platform/pictures.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
-#include <QScrollBar>
+#include <QResizeEvent>
 #include <QtMath>
+
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -145,31 +149,86 @@ QFont PageBuilder::fontOf(const FontSpec &look)
 
 namespace {
 
-TextMeasure measure(const QPlainTextEdit *box)
+// A hidden widget gets its resize events only when it is first shown, and a text box lays its text
+// out afresh when its viewport's width changes (a scroll area hears of its viewport's size through
+// the viewport's own resize event). Sending both events now gives the document its width once, so
+// that the paragraphs measured while a page is built are the ones it paints.
+void settle(QPlainTextEdit *box)
 {
-    const QTextDocument *doc = box->document();
-    return TextMeasure(box->toPlainText(), box->font(), box->width() - 2 * box->frameWidth(), doc->documentMargin(),
-                       doc->defaultTextOption().alignment());
+    if (box->isVisible())
+        return;   // a shown box has its events as it is resized
+    static const char *const kLaidOutWidth = "pathoraLaidOutWidth";
+    box->ensurePolished();
+    if (box->testAttribute(Qt::WA_PendingResizeEvent)) {
+        QResizeEvent event(box->size(), QSize());
+        QCoreApplication::sendEvent(box, &event);   // places the viewport and scroll bars
+        box->setAttribute(Qt::WA_PendingResizeEvent, false);
+    }
+    QWidget *viewport = box->viewport();
+    if (viewport->testAttribute(Qt::WA_PendingResizeEvent)) {
+        const QVariant laidOut = box->property(kLaidOutWidth);
+        QResizeEvent event(viewport->size(), QSize(laidOut.isValid() ? laidOut.toInt() : -1, -1));
+        QCoreApplication::sendEvent(viewport, &event);
+        viewport->setAttribute(Qt::WA_PendingResizeEvent, false);
+        box->setProperty(kLaidOutWidth, viewport->width());
+    }
+}
+
+TextMeasure measure(QPlainTextEdit *box, qreal limit = qreal(INT_MAX))
+{
+    settle(box);
+    return TextMeasure(*box->document(), limit);
+}
+
+int heightFor(const QPlainTextEdit *box, const TextMeasure &measured)
+{
+    return qCeil(measured.height()) + 2 * box->frameWidth() + 2;
+}
+
+// Until its text is measured whole, a box does not lay out the paragraphs at the end of its text,
+// as it otherwise does when first shown to size its own scroll range.
+bool fit(QPlainTextEdit *box, qreal limit = qreal(INT_MAX))
+{
+    const TextMeasure measured = measure(box, limit);
+    box->resize(box->width(), heightFor(box, measured));
+    settle(box);
+    box->setCenterOnScroll(!measured.complete());
+    return measured.complete();
 }
 
 } // namespace
 
-int PageBuilder::fittedHeight(const QPlainTextEdit *box)
+int PageBuilder::fittedHeight(QPlainTextEdit *box)
 {
-    return qCeil(measure(box).height()) + 2 * box->frameWidth() + 2;
+    return heightFor(box, measure(box));
 }
 
-QVector<int> PageBuilder::lineTops(const QPlainTextEdit *box, const QVector<int> &lines)
+QVector<int> PageBuilder::lineTops(QPlainTextEdit *box, const QVector<int> &lines, int limit)
 {
-    const TextMeasure measured = measure(box);
+    const TextMeasure measured = measure(box, limit);
     QVector<int> tops;
     tops.reserve(lines.size());
-    for (int line : lines)
+    for (int line : lines) {
+        if (line >= measured.lineCount() && !measured.complete())
+            break;
         tops << box->y() + box->frameWidth() + qRound(measured.lineTop(line));
+    }
     return tops;
 }
 
-QWidget *PageBuilder::buildBlock(QWidget *page, const TContentBlock &block)
+bool PageBuilder::fitText(QPlainTextEdit *box, int limit)
+{
+    return fit(box, limit);
+}
+
+bool PageBuilder::measuredWhole(const QPlainTextEdit *box)
+{
+    return !box->centerOnScroll();
+}
+
+namespace {
+
+QWidget *makeBlock(QWidget *page, const TContentBlock &block)
 {
     QWidget *w = nullptr;
     switch (block.kind) {
@@ -194,31 +253,125 @@ QWidget *PageBuilder::buildBlock(QWidget *page, const TContentBlock &block)
         break;
     }
     if (block.kind != BlockKind::Picture && block.kind != BlockKind::Link && block.kind != BlockKind::Panel)
-        w->setFont(fontOf(block.font));
+        w->setFont(PageBuilder::fontOf(block.font));
     if (!block.name.isEmpty())
         w->setObjectName(block.name);
     QRect place = block.place;
     if (block.flow == Flow::FitText || block.flow == Flow::RunOn)
         place.setWidth(qMin(place.width(), w->sizeHint().width()));
     w->setGeometry(place);
-    if (block.kind == BlockKind::TextBox && place.height() <= 0)
-        w->resize(place.width(), fittedHeight(static_cast<QPlainTextEdit *>(w)));
     return w;
 }
 
-QVector<QWidget *> PageBuilder::build(QWidget *page, const TPageContent &content)
+bool fitsItsText(const TContentBlock &block)
 {
+    return block.kind == BlockKind::TextBox && block.place.height() <= 0;
+}
+
+// The blocks of one page as they are built, in order, first view and rest alike.
+struct Assembly {
+    QWidget *page;
+    TPageContent content;
     QVector<QWidget *> widgets;
-    widgets.reserve(content.blocks.size());
-    for (const TContentBlock &block : content.blocks) {
-        QWidget *w = buildBlock(page, block);
+    QPlainTextEdit *measuredInPart = nullptr;   // a box measured only down to the first view's end
+
+    void finishMeasuring()
+    {
+        if (measuredInPart)
+            fit(measuredInPart);
+        measuredInPart = nullptr;
+    }
+
+    // Where block i's top comes, if that is known before it is built.
+    std::optional<int> topOf(int i) const
+    {
+        const TContentBlock &block = content.blocks[i];
+        if (widgets.isEmpty() || block.flow == Flow::Placed || block.flow == Flow::FitText)
+            return block.place.top();
+        const QWidget *before = widgets.last();
+        if (block.flow == Flow::RunOn)
+            return before->y();
+        if (before == measuredInPart)
+            return std::nullopt;
+        return before->geometry().bottom() + 1 + block.place.top();
+    }
+
+    // A block built after others have joined the page (a questionnaire's first view) goes back
+    // to its place among the page's widgets, right after the block before it: the order decides
+    // what is drawn above what, and the order in which a screen reader meets them.
+    void keepPageOrder(QWidget *w) const
+    {
+        const QObjectList &children = page->children();
+        qsizetype after = widgets.isEmpty() ? -1 : children.indexOf(widgets.last());
+        for (qsizetype i = after + 1; i < children.size(); ++i) {
+            auto *next = qobject_cast<QWidget *>(children.at(i));
+            if (!next)
+                continue;
+            if (next != w)
+                w->stackUnder(next);
+            return;
+        }
+    }
+
+    // Builds block i after the ones before it; a box that fits its text is measured down to
+    // `fold` (page coordinates) where it starts above it.
+    void add(int i, int fold)
+    {
+        const TContentBlock &block = content.blocks[i];
+        // A block below a box takes its top from the box's whole height.
+        if (block.flow == Flow::Below)
+            finishMeasuring();
+        QWidget *w = makeBlock(page, block);
         if (block.flow == Flow::RunOn && !widgets.isEmpty()) {
             const QRect before = widgets.last()->geometry();
             w->move(before.right() + 1, before.top());
         } else if (block.flow == Flow::Below && !widgets.isEmpty()) {
             w->move(w->x(), widgets.last()->geometry().bottom() + 1 + block.place.top());
         }
+        keepPageOrder(w);
+        if (fitsItsText(block)) {
+            auto *box = static_cast<QPlainTextEdit *>(w);
+            if (w->y() < fold && !fit(box, fold - w->y()))
+                measuredInPart = box;
+            else if (w->y() >= fold)
+                fit(box);
+        }
         widgets.append(w);
     }
-    return widgets;
+};
+
+} // namespace
+
+QWidget *PageBuilder::buildBlock(QWidget *page, const TContentBlock &block, int fitLimit)
+{
+    QWidget *w = makeBlock(page, block);
+    if (fitsItsText(block))
+        fit(static_cast<QPlainTextEdit *>(w), fitLimit);
+    return w;
+}
+
+void PageBuilder::build(QWidget *page, const TPageContent &content, DeferredBuild &rest, int fold)
+{
+    auto assembly = std::make_shared<Assembly>(Assembly{page, content, {}, nullptr});
+    const int count = int(content.blocks.size());
+    // Blocks keep their page order: every block up to the last one known to start above the fold
+    // is built now, wherever it lies.
+    int lastInView = -1;
+    for (int i = 0; i < count; ++i) {
+        const TContentBlock &block = content.blocks[i];
+        if ((block.flow == Flow::Placed || block.flow == Flow::FitText) && block.place.top() < fold)
+            lastInView = i;
+    }
+    for (int i = 0; i < count; ++i) {
+        const std::optional<int> top = assembly->topOf(i);
+        if (i > lastInView && (!top || *top >= fold)) {
+            rest.later([assembly] { assembly->finishMeasuring(); });
+            for (int j = i; j < count; ++j)
+                rest.later([assembly, j] { assembly->add(j, INT_MAX); });
+            return;
+        }
+        assembly->add(i, fold);
+    }
+    if (assembly->measuredInPart)
+        rest.later([assembly] { assembly->finishMeasuring(); });
 }

@@ -4,6 +4,9 @@
 
 #include <QFont>
 
+#include <climits>
+
+class DeferredBuild;
 class QPlainTextEdit;
 class QWidget;
 
@@ -12,15 +15,29 @@ namespace PageBuilder {
 
 QFont fontOf(const FontSpec &look);
 
-// Adds the blocks' widgets to the page, in block order; returns the widget of each block.
-QVector<QWidget *> build(QWidget *page, const TPageContent &content);
+// Adds the blocks' widgets to the page, in block order, as far as a first view that ends at
+// `fold` (page coordinates) reaches: every block up to the last one known to start above the fold
+// is built now, and a text box that runs past it is measured as far as the fold. What is left
+// goes to `rest`, in order. Without a fold, the whole page is built now.
+void build(QWidget *page, const TPageContent &content, DeferredBuild &rest, int fold = INT_MAX);
 
-QWidget *buildBlock(QWidget *page, const TContentBlock &block);
+// One block's widget; a text box as tall as its text is measured only `fitLimit` down from its
+// top for now (see fitText).
+QWidget *buildBlock(QWidget *page, const TContentBlock &block, int fitLimit = INT_MAX);
 
-// The height a text box needs to show all of its text at its current width and font.
-int fittedHeight(const QPlainTextEdit *box);
+// Makes a text box as tall as its text. With a limit, the text is measured only as far as `limit`
+// below the box's top, the box reaches past it, and false says that the rest is still to be
+// measured, by fitText without a limit.
+bool fitText(QPlainTextEdit *box, int limit = INT_MAX);
+// False while a box fitted with a limit waits for the rest of its text to be measured.
+bool measuredWhole(const QPlainTextEdit *box);
+
+// The height a text box needs to show all of its text at its current width and font. The box's
+// own document is laid out for it, once: painting later uses the same layout.
+int fittedHeight(QPlainTextEdit *box);
 // The tops of lines `lines` (0-based, counting wrapped lines) of a text box, in its parent's
-// coordinates. The text is laid out once for all of them.
-QVector<int> lineTops(const QPlainTextEdit *box, const QVector<int> &lines);
+// coordinates. The text is laid out once for all of them. With a limit, only the text down to
+// `limit` below the box's top is measured, and the lines beyond it are left out.
+QVector<int> lineTops(QPlainTextEdit *box, const QVector<int> &lines, int limit = INT_MAX);
 
 } // namespace PageBuilder

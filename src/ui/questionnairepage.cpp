@@ -1,5 +1,6 @@
 #include "ui/questionnairepage.h"
 
+#include "ui/deferredbuild.h"
 #include "ui/pagebuilder.h"
 #include "ui/widgets/choicegroup.h"
 #include "ui/widgets/missingmark.h"
@@ -31,9 +32,46 @@ QuestionnairePage::QuestionnairePage(QWidget *page, std::unique_ptr<IPageTest> t
 {
 }
 
+void QuestionnairePage::deferBelow(int fold, DeferredBuild &rest)
+{
+    m_fold = fold;
+    m_rest = &rest;
+}
+
+// Once a step would start below the fold, it and every later step wait on the rest, in order.
+// The first of them to run ends the deferring: the rest of the page is built as one.
+template <typename Step>
+bool QuestionnairePage::deferred(Step step)
+{
+    if (!m_rest || (!m_deferring && m_y < m_fold))
+        return false;
+    m_deferring = true;
+    m_rest->later([this, step] {
+        m_rest = nullptr;
+        m_deferring = false;
+        step();
+    });
+    return true;
+}
+
+void QuestionnairePage::then(const std::function<void()> &step)
+{
+    if (!deferred(step))
+        step();
+}
+
+void QuestionnairePage::gap(int pixels)
+{
+    if (deferred([=] { gap(pixels); }))
+        return;
+    m_y += pixels;
+}
+
 void QuestionnairePage::text(const QString &text, const FontSpec &font, Qt::Alignment align, const QString &name,
                              int left, int width)
 {
+    if (deferred([=] { this->text(text, font, align, name, left, width); }))
+        return;
     const QFontMetrics metrics(PageBuilder::fontOf(font));
     const int height = metrics.boundingRect(QRect(0, 0, width, 100000), int(align) | Qt::TextWordWrap, text).height();
     QWidget *w = PageBuilder::buildBlock(
@@ -71,6 +109,8 @@ void QuestionnairePage::questions(int first, int last, Quiz::PromptStyle prompt,
                                   int left, int width)
 {
     for (int k = first; k <= last; ++k) {
+        if (deferred([=] { questions(k, last, prompt, groupName, left, width); }))
+            return;
         if (prompt == Quiz::PromptStyle::Beside) {
             // The prompt takes the left of the row; the options share the right-hand third.
             const int optionsWidth = width / 3;
@@ -98,7 +138,10 @@ void QuestionnairePage::questions(int first, int last, Quiz::PromptStyle prompt,
 void QuestionnairePage::questionPairs(const QVector<QPair<int, int>> &rows, const std::function<QString(int)> &groupName)
 {
     const int half = (kColumnWidth - 20) / 2;
-    for (const auto &[leftQuestion, rightQuestion] : rows) {
+    for (int row = 0; row < rows.size(); ++row) {
+        if (deferred([=] { questionPairs(rows.mid(row), groupName); }))
+            return;
+        const auto &[leftQuestion, rightQuestion] = rows[row];
         ChoiceGroup *a = makeGroup(leftQuestion, Quiz::PromptStyle::Caption, groupName, kColumnLeft, half);
         ChoiceGroup *b = makeGroup(rightQuestion, Quiz::PromptStyle::Caption, groupName, kColumnLeft + half + 20, half);
         m_y += qMax(a->height(), b->height()) + kQuestionGap;
@@ -107,6 +150,8 @@ void QuestionnairePage::questionPairs(const QVector<QPair<int, int>> &rows, cons
 
 QPushButton *QuestionnairePage::finishButton(const QString &name, const QString &caption)
 {
+    if (deferred([=] { finishButton(name, caption); }))
+        return nullptr;
     auto *button = new QPushButton(caption.isEmpty() ? Quiz::commonText(QStringLiteral("finish")) : caption, m_page);
     button->setObjectName(name);
     button->setAutoDefault(true);   // Return presses it when it has the focus
@@ -120,6 +165,8 @@ QPushButton *QuestionnairePage::finishButton(const QString &name, const QString 
 void QuestionnairePage::scoreBlock(const QString &button, const QString &fieldLabel, const QString &field,
                                    bool fieldReadOnly, const QString &box, int boxHeight, const FontSpec &boxFont)
 {
+    if (deferred([=] { scoreBlock(button, fieldLabel, field, fieldReadOnly, box, boxHeight, boxFont); }))
+        return;
     gap(6);
     finishButton(button);
     this->field(fieldLabel, field, fieldReadOnly);
@@ -128,6 +175,8 @@ void QuestionnairePage::scoreBlock(const QString &button, const QString &fieldLa
 
 void QuestionnairePage::field(const QString &label, const QString &name, bool readOnly, bool bold, int fieldWidth)
 {
+    if (deferred([=] { field(label, name, readOnly, bold, fieldWidth); }))
+        return;
     const FontSpec font = QuestionnaireFonts::heading();
     const int labelWidth = QFontMetrics(PageBuilder::fontOf(font)).horizontalAdvance(label) + 8;
     PageBuilder::buildBlock(m_page, Blocks::label(label, QRect(kColumnLeft, m_y, labelWidth, kRowHeight), font,
@@ -144,6 +193,8 @@ void QuestionnairePage::field(const QString &label, const QString &name, bool re
 
 void QuestionnairePage::countLine(const QString &label, const QString &labelName, const QString &name)
 {
+    if (deferred([=] { countLine(label, labelName, name); }))
+        return;
     const FontSpec font = QuestionnaireFonts::heading();
     const int labelWidth = QFontMetrics(PageBuilder::fontOf(font)).horizontalAdvance(label) + 6;
     PageBuilder::buildBlock(m_page, Blocks::label(label, QRect(kColumnLeft, m_y, labelWidth, kRowHeight), font,
@@ -157,6 +208,8 @@ void QuestionnairePage::countLine(const QString &label, const QString &labelName
 
 QPlainTextEdit *QuestionnairePage::resultBox(const QString &name, int height, const FontSpec &font)
 {
+    if (deferred([=] { resultBox(name, height, font); }))
+        return nullptr;
     auto *box = new QPlainTextEdit(m_page);
     box->setObjectName(name);
     box->setReadOnly(true);
@@ -174,6 +227,8 @@ QPlainTextEdit *QuestionnairePage::resultBox(const QString &name, int height, co
 
 ResultChart *QuestionnairePage::resultChart(const Quiz::QuizRecord &record)
 {
+    if (deferred([this, &record] { resultChart(record); }))
+        return nullptr;
     m_record = &record;
     m_chart = new ResultChart(m_page);
     m_chart->setFont(PageBuilder::fontOf(QuestionnaireFonts::intro()));
@@ -242,20 +297,33 @@ ResultReport::Content QuestionnairePage::reportContent() const
 }
 
 QPlainTextEdit *QuestionnairePage::textBox(const QString &name, const QString &text, const FontSpec &font, int height,
-                                           int left, int width)
+                                           int left, int width, int measureTo)
 {
-    TContentBlock block = Blocks::textBox(text, QRect(left, m_y, width, qMax(height, 20)), font, name);
+    if (deferred([=] { textBox(name, text, font, height, left, width); }))
+        return nullptr;
+    // Height 0: as tall as its text.
+    TContentBlock block = Blocks::textBox(text, QRect(left, m_y, width, qMax(height, 0)), font, name);
     block.scrollBar = height > 0;
-    auto *box = static_cast<QPlainTextEdit *>(PageBuilder::buildBlock(m_page, block));
-    if (height <= 0)
-        box->resize(width, PageBuilder::fittedHeight(box));
+    const int limit = height <= 0 && m_rest && m_y < measureTo ? measureTo - m_y : INT_MAX;
+    auto *box = static_cast<QPlainTextEdit *>(PageBuilder::buildBlock(m_page, block, limit));
+    if (!PageBuilder::measuredWhole(box)) {
+        // Where the next step starts is known once the whole text is measured.
+        m_deferring = true;
+        m_rest->later([this, box] {
+            PageBuilder::fitText(box);
+            m_y = box->y() + box->height() + 10;
+        });
+        return box;
+    }
     m_y += box->height() + 10;
     return box;
 }
 
-void QuestionnairePage::fieldsOnLines(const QPlainTextEdit *box, const QVector<int> &lines, const QStringList &names,
+void QuestionnairePage::fieldsOnLines(QPlainTextEdit *box, const QVector<int> &lines, const QStringList &names,
                                       int left, int width, bool readOnly)
 {
+    if (deferred([=] { fieldsOnLines(box, lines, names, left, width, readOnly); }))
+        return;
     const int lineHeight = QFontMetrics(box->font()).height();
     const QVector<int> tops = PageBuilder::lineTops(box, lines);
     for (int i = 0; i < lines.size() && i < names.size(); ++i) {

@@ -10,10 +10,12 @@
 #include <QVector>
 #include <QObject>
 
+#include <climits>
 #include <functional>
 #include <memory>
 
 class ChoiceGroup;
+class DeferredBuild;
 class ResultChart;
 class QPlainTextEdit;
 class QPushButton;
@@ -33,6 +35,16 @@ public:
     QWidget *page() const { return m_page; }
     int y() const { return m_y; }
 
+    // From here on, the layout steps that would start below `fold` (page coordinates) are left
+    // to `rest`, in order, with every step after them: the page's first view is built now and
+    // the rest later. A step left for later returns nullptr.
+    void deferBelow(int fold, DeferredBuild &rest);
+    // Where the first view ends (page coordinates); with no first view, the page is built whole.
+    int fold() const { return m_rest ? m_fold : INT_MAX; }
+    // Runs `step` now or, once steps are left for later, after them: for the part of a page that
+    // places its controls by what an earlier step made.
+    void then(const std::function<void()> &step);
+
     // ---- layout steps ----
     void text(const QString &text, const FontSpec &font, Qt::Alignment align = Qt::AlignLeft,
               const QString &name = {}, int left = PageGeometry::kColumnLeft, int width = PageGeometry::kColumnWidth);
@@ -51,11 +63,13 @@ public:
     void field(const QString &label, const QString &name, bool readOnly, bool bold = true, int fieldWidth = 160);
     QPlainTextEdit *resultBox(const QString &name, int height, const FontSpec &font);
     // A borderless read-only text box in the page's colour, as tall as its text (or `height`
-    // with its own scroll bar).
+    // with its own scroll bar). A box that starts above `measureTo` (page coordinates) and runs
+    // past it has its text measured that far for now; the later steps wait for the rest.
     QPlainTextEdit *textBox(const QString &name, const QString &text, const FontSpec &font, int height = 0,
-                            int left = PageGeometry::kColumnLeft, int width = PageGeometry::kColumnWidth);
+                            int left = PageGeometry::kColumnLeft, int width = PageGeometry::kColumnWidth,
+                            int measureTo = INT_MAX);
     // Places one-line fields beside given lines of a text box, each level with its line.
-    void fieldsOnLines(const QPlainTextEdit *box, const QVector<int> &lines, const QStringList &names, int left,
+    void fieldsOnLines(QPlainTextEdit *box, const QVector<int> &lines, const QStringList &names, int left,
                        int width, bool readOnly);
     // A one-line label a program can write into (a count line), after a static label.
     void countLine(const QString &label, const QString &labelName, const QString &name);
@@ -64,7 +78,7 @@ public:
     ResultChart *chart() const { return m_chart; }
     // The result as the report shows it: title, the fields' texts, the verdict, the chart.
     ResultReport::Content reportContent() const;
-    void gap(int pixels) { m_y += pixels; }
+    void gap(int pixels);
     void setY(int y) { m_y = y; }
 
     // ---- IQuestionnaireView ----
@@ -114,6 +128,12 @@ private:
     const Quiz::QuizRecord *m_record = nullptr;
 
     void setMarks(const QVector<int> &items);
+
+    template <typename Step>
+    bool deferred(Step step);
+    DeferredBuild *m_rest = nullptr;
+    int m_fold = 0;
+    bool m_deferring = false;
 };
 
 // Fonts of the questionnaire pages.

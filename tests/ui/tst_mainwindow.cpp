@@ -15,7 +15,10 @@ using TestSupport::wheel;
 
 class TestMainWindow : public QObject {
     Q_OBJECT
+    std::unique_ptr<TForm2> m_whole;
 private slots:
+    void cleanupTestCase() { m_whole.reset(); }
+
     void startsOnTheCoverAtTheTop()
     {
         auto w = TestSupport::makeWindow();
@@ -154,6 +157,41 @@ private slots:
         // Every page got its content once: no page holds two copies of its heading or links.
         QCOMPARE(w->page(38)->findChildren<QWidget *>("Label479").size(), 1);
         QCOMPARE(w->page(1)->findChildren<QWidget *>("rdgp1_1").size(), 1);
+    }
+
+    // A page turned to before idle time built it shows its first view at once; scrolling brings
+    // the rest, and then the page is the page built whole: the same widgets in the same order and
+    // places, and the view unchanged by the rest arriving.
+    void firstViewIsThePageBuiltWhole_data()
+    {
+        QTest::addColumn<int>("page");
+        for (PageId id : TPageTable::readingOrder())
+            QTest::addRow("%s", qPrintable(TPageEntry::pageName(id))) << int(id);
+    }
+    void firstViewIsThePageBuiltWhole()
+    {
+        QFETCH(int, page);
+        auto w = TestSupport::makeWindow();
+        // A window never shown builds each page whole, at once, when it is asked for.
+        if (!m_whole)
+            m_whole = std::make_unique<TForm2>();
+        w->navigator().GoToPage(page);
+        const QImage firstView = w->grab().toImage();
+        auto *bar = w->findChild<QScrollArea *>()->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        bar->setValue(0);
+        const auto layout = [](QWidget *p) {
+            QStringList widgets;
+            for (QObject *child : p->children())
+                if (auto *c = qobject_cast<QWidget *>(child))
+                    widgets << QStringLiteral("%1 %2 %3,%4 %5x%6").arg(QLatin1String(c->metaObject()->className()),
+                                   c->objectName()).arg(c->x()).arg(c->y()).arg(c->width()).arg(c->height());
+            return widgets;
+        };
+        // Read before page() is asked for: the scrolling alone must have brought the rest.
+        const QStringList afterScrolling = layout(w->findChild<QStackedWidget *>("PageControl1")->currentWidget());
+        QCOMPARE(afterScrolling, layout(m_whole->page(page)));
+        QCOMPARE(w->grab().toImage(), firstView);
     }
 
     void closingTheWindowEndsTheProgram()

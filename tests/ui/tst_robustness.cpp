@@ -252,8 +252,9 @@ private slots:
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     }
 
-    // Turning pages does not cost memory: after one round has built every page and filled the
-    // caches, 49 more rounds leave the live heap where it was.
+    // Turning pages does not cost memory: once every page is built and two rounds have shown and
+    // painted each of them (filling the caches, a one-off of some kilobytes), 49 more rounds leave
+    // the live heap where it was.
     void pagingKeepsMemoryLevel()
     {
 #ifndef PATHORA_ASAN
@@ -269,6 +270,10 @@ private slots:
             }
             QCoreApplication::processEvents();
         };
+        // Pages turned to are built as far as their first view; idle time builds the rest.
+        round();
+        QTRY_VERIFY_WITH_TIMEOUT(w->allPagesBuilt(), 20000);
+        round();
         round();
         const qint64 start = liveHeap();
         for (int i = 1; i < 50; ++i)

@@ -1,6 +1,9 @@
 #include "book/layout/textmeasure.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QStringList>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextLayout>
 #include <QtMath>
 
@@ -33,6 +36,24 @@ TextMeasure::TextMeasure(const QString &text, const QFont &font, int width, qrea
         if (i == paragraphs.size() - 1)
             height += margin;
         m_paragraphs.append({top, height, qMax(1, lines)});
+        top += height;
+    }
+}
+
+TextMeasure::TextMeasure(const QTextDocument &document, qreal limit)
+    : m_margin(document.documentMargin())
+{
+    QAbstractTextDocumentLayout *layout = document.documentLayout();
+    qreal top = m_margin;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (top > limit) {
+            m_complete = false;
+            break;
+        }
+        // A plain text layout gives each paragraph the height its lines reach, and the last one
+        // the bottom margin too, exactly as above.
+        const qreal height = layout->blockBoundingRect(block).height();
+        m_paragraphs.append({top, height, qMax(1, block.layout()->lineCount())});
         top += height;
     }
 }

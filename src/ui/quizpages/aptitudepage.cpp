@@ -9,6 +9,10 @@
 
 using namespace PageGeometry;
 
+namespace {
+void layOutTotals(QuestionnairePage &p, const Quiz::QuizRecord &r);
+} // namespace
+
 void Questionnaires::layOutAptitude(QuestionnairePage &p, const Quiz::QuizRecord &r)
 {
     const auto groupName = [&r](int number) { return r.groupNameOf(number); };
@@ -17,8 +21,16 @@ void Questionnaires::layOutAptitude(QuestionnairePage &p, const Quiz::QuizRecord
     p.questionPairs({{16, 17}, {18, 19}, {20, 21}, {22, 23}}, groupName);
     p.gap(8);
 
+    p.then([&p, &r] { layOutTotals(p, r); });
+}
+
+namespace {
+
+// The six totals beside their legend, the button, the chart and the reference texts.
+void layOutTotals(QuestionnairePage &p, const Quiz::QuizRecord &r)
+{
     p.text(r.text(QStringLiteral("heading.points")), QuestionnaireFonts::heading());
-    const QPlainTextEdit *memo16 = p.textBox(QStringLiteral("Memo16"), r.text(QStringLiteral("memo16")),
+    QPlainTextEdit *memo16 = p.textBox(QStringLiteral("Memo16"), r.text(QStringLiteral("memo16")),
                                              QuestionnaireFonts::heading(), 0, kColumnLeft, 70);
     p.fieldsOnLines(memo16, {0, 2, 4, 6, 8, 10}, Quiz::TallyTest::totalFields(), kColumnLeft + 70, 80, false);
     p.finishButton(QString::fromLatin1(r.button), r.text(QStringLiteral("button")));
@@ -33,3 +45,5 @@ void Questionnaires::layOutAptitude(QuestionnairePage &p, const Quiz::QuizRecord
         p.textBox(QString::fromLatin1(memo), r.text(key), QuestionnaireFonts::intro());
     }
 }
+
+} // namespace

@@ -16,6 +16,8 @@ using namespace PageGeometry;
 
 namespace {
 
+void layOutTotals(QuestionnairePage &page, const Quiz::QuizRecord &r);
+
 QComboBox *makeScoreBox(QWidget *page, const QString &name, QCompleter *standIn)
 {
     auto *box = new QComboBox(page);
@@ -52,35 +54,50 @@ void Questionnaires::layOutDrivingForce(QuestionnairePage &page, const Quiz::Qui
         boxLines << static_cast<int>(lines.size());
         lines << QString();
     }
-    const QPlainTextEdit *memo6 = p->textBox(QStringLiteral("Memo6"), lines.join(QLatin1Char('\n')),
-                                             {kFaceSans, 15, false, false, {}});
-    const QVector<int> boxTops = PageBuilder::lineTops(memo6, boxLines);
-    auto *standIn = new QCompleter(p->page());
-    for (int i = 0; i < DrivingForceTest::kBoxes; ++i) {
-        const DrivingForceTest::Box &b = test->box(i);
-        QComboBox *box = makeScoreBox(p->page(), b.name, standIn);
-        // A screen reader names the box by its pair, letter and statement.
-        box->setAccessibleName(r.text(QStringLiteral("box.name"))
-                                   .arg(b.pair)
-                                   .arg(QChar(b.driver))
-                                   .arg(r.text(QStringLiteral("p%1.%2").arg(b.pair).arg(b.first ? 1 : 2))));
-        box->setGeometry(memo6->x() + (b.first ? 44 : 52), boxTops[i] - 1, 64, 24);
-        p->registerField(b.name, box);
-        p->registerItemWidget(b.pair, box);
-        QObject::connect(box, &QComboBox::activated, p, [=](int item) {
-            test->readerChanged(i, box->itemText(item), *p);
-            p->answerChanged();
-        });
-        QObject::connect(box->lineEdit(), &QLineEdit::textEdited, p, [=](const QString &typed) {
-            test->readerChanged(i, typed, *p);
-            p->answerChanged();
-        });
-    }
-    delete standIn;
+    QPlainTextEdit *memo6 = p->textBox(QStringLiteral("Memo6"), lines.join(QLatin1Char('\n')),
+                                       {kFaceSans, 15, false, false, {}}, 0, kColumnLeft, kColumnWidth, p->fold());
+    // The boxes on the lines of the first view now, the others once the whole text is measured.
+    const auto placeBoxes = [=](int first, const QVector<int> &boxTops) {
+        auto *standIn = new QCompleter(p->page());
+        for (int i = first; i < boxTops.size(); ++i) {
+            const DrivingForceTest::Box &b = test->box(i);
+            QComboBox *box = makeScoreBox(p->page(), b.name, standIn);
+            // A screen reader names the box by its pair, letter and statement.
+            box->setAccessibleName(r.text(QStringLiteral("box.name"))
+                                       .arg(b.pair)
+                                       .arg(QChar(b.driver))
+                                       .arg(r.text(QStringLiteral("p%1.%2").arg(b.pair).arg(b.first ? 1 : 2))));
+            box->setGeometry(memo6->x() + (b.first ? 44 : 52), boxTops[i] - 1, 64, 24);
+            p->registerField(b.name, box);
+            p->registerItemWidget(b.pair, box);
+            QObject::connect(box, &QComboBox::activated, p, [=](int item) {
+                test->readerChanged(i, box->itemText(item), *p);
+                p->answerChanged();
+            });
+            QObject::connect(box->lineEdit(), &QLineEdit::textEdited, p, [=](const QString &typed) {
+                test->readerChanged(i, typed, *p);
+                p->answerChanged();
+            });
+        }
+        delete standIn;
+    };
+    const QVector<int> firstTops = PageBuilder::lineTops(memo6, boxLines, p->fold() == INT_MAX ? INT_MAX : p->fold() - memo6->y());
+    placeBoxes(0, firstTops);
+    p->then([=, &r] {
+        placeBoxes(int(firstTops.size()), PageBuilder::lineTops(memo6, boxLines));
+        layOutTotals(*p, r);
+    });
+}
+
+namespace {
+
+// Totals: the legend with a field beside each line, the explanations to the right, the chart.
+void layOutTotals(QuestionnairePage &page, const Quiz::QuizRecord &r)
+{
+    QuestionnairePage *p = &page;
     p->gap(4);
     p->finishButton(QString::fromLatin1(r.button));
 
-    // Totals: the legend with a field beside each line, the explanations to the right.
     const QStringList names = TextData::lines(r.text(QStringLiteral("legend")));
     QStringList legend;
     QVector<int> legendLines;
@@ -94,7 +111,7 @@ void Questionnaires::layOutDrivingForce(QuestionnairePage &page, const Quiz::Qui
     legend.removeLast();
     const int top = p->y();
     const FontSpec legendFont{kFaceSans, 15, true, false, {}};
-    const QPlainTextEdit *memo8 = p->textBox(QStringLiteral("Memo8"), legend.join(QLatin1Char('\n')), legendFont, 0,
+    QPlainTextEdit *memo8 = p->textBox(QStringLiteral("Memo8"), legend.join(QLatin1Char('\n')), legendFont, 0,
                                              kColumnLeft, 120);
     p->fieldsOnLines(memo8, legendLines, fields, kColumnLeft + 120, 80, true);
     const int legendBottom = p->y();
@@ -104,3 +121,5 @@ void Questionnaires::layOutDrivingForce(QuestionnairePage &page, const Quiz::Qui
     p->setY(qMax(p->y(), legendBottom));
     p->resultChart(r);
 }
+
+} // namespace

@@ -12,13 +12,25 @@
 
 using namespace PageGeometry;
 
+namespace {
+void layOutCounts(QuestionnairePage &p, const Quiz::QuizRecord &r);
+} // namespace
+
 void Questionnaires::layOutOrientation(QuestionnairePage &p, const Quiz::QuizRecord &r)
 {
     p.questions(1, r.questionCount, r.prompt, [&r](int number) { return r.groupNameOf(number); });
+    p.then([&p, &r] { layOutCounts(p, r); });
+}
+
+namespace {
+
+// The finish button, the letter counts beside their legend, the chart and the reference text.
+void layOutCounts(QuestionnairePage &p, const Quiz::QuizRecord &r)
+{
     p.gap(6);
     p.finishButton(QString::fromLatin1(r.button));
 
-    const QPlainTextEdit *memo10 = p.textBox(QStringLiteral("Memo10"), r.text(QStringLiteral("legend")),
+    QPlainTextEdit *memo10 = p.textBox(QStringLiteral("Memo10"), r.text(QStringLiteral("legend")),
                                              QuestionnaireFonts::heading(), 0, kColumnLeft, 170);
     QStringList fields;
     for (const char *l = Quiz::LetterCountTest::kLetters; *l; ++l)
@@ -40,3 +52,5 @@ void Questionnaires::layOutOrientation(QuestionnairePage &p, const Quiz::QuizRec
         memo11->ensureCursorVisible();
     });
 }
+
+} // namespace

@@ -47,12 +47,13 @@ void layOutQuestionsAndFoot(QuestionnairePage &p, const QuizRecord &r)
 
 } // namespace
 
-QuestionnairePage *Questionnaires::build(PageId page, QWidget *widget)
+QuestionnairePage *Questionnaires::build(PageId page, QWidget *widget, DeferredBuild &rest, int fold)
 {
     const QuizRecord *record = Quiz::recordFor(page);
     if (!record)
         return nullptr;
     auto *p = new QuestionnairePage(widget, Quiz::makeTest(*record), PageGeometry::questionnaireTop(page));
+    p->deferBelow(fold, rest);
     for (const Quiz::HeadText &head : record->head)
         p->text(record->text(QString::fromLatin1(head.key)), headFont(head.style));
     switch (record->variant) {

@@ -2,6 +2,7 @@
 
 #include "book/pagetable.h"
 
+class DeferredBuild;
 class QWidget;
 class QuestionnairePage;
 
@@ -12,8 +13,9 @@ struct QuizRecord;
 namespace Questionnaires {
 
 // Builds the questionnaire of a page on it from its record; nullptr for pages without one. The
-// page's entry step runs its reset.
-QuestionnairePage *build(PageId page, QWidget *widget);
+// page's entry step runs its reset. What would start below `fold` (page coordinates) is left to
+// `rest`, in order.
+QuestionnairePage *build(PageId page, QWidget *widget, DeferredBuild &rest, int fold);
 
 // The parts of the three career tests that no other questionnaire has, laid out below the head
 // texts the common builder has placed.

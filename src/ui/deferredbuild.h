@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <deque>
+#include <functional>
+
+// What is left to build of a page, as steps in page order. A page turned to before it was built
+// gets what its first view shows at once; the steps for the rest run while the program is idle,
+// a few milliseconds at a time, or all at once when anything needs the whole page.
+class DeferredBuild {
+public:
+    using Step = std::function<void()>;
+
+    void later(Step step) { m_steps.push_back(std::move(step)); }
+    bool empty() const { return m_steps.empty(); }
+    // Runs steps in order until none is left or, with a budget, once `budgetNs` has passed;
+    // true when none is left. A step that adds steps adds them at the end.
+    bool run(qint64 budgetNs = -1);
+
+private:
+    std::deque<Step> m_steps;
+};
