@@ -13,9 +13,11 @@ public:
     using Step = std::function<void()>;
 
     void later(Step step) { m_steps.push_back(std::move(step)); }
+    // For a step that leaves part of its work: the part goes before every step queued so far.
+    void next(Step step) { m_steps.push_front(std::move(step)); }
     bool empty() const { return m_steps.empty(); }
     // Runs steps in order until none is left or, with a budget, once `budgetNs` has passed;
-    // true when none is left. A step that adds steps adds them at the end.
+    // true when none is left.
     bool run(qint64 budgetNs = -1);
 
 private:

@@ -145,6 +145,7 @@ void TForm2::buildPages()
     m_pages.reserve(kPageCount);
     m_built.fill(Built::Nothing, kPageCount + 1);
     m_rest.resize(kPageCount + 1);
+    m_preparedTo.fill(0, kPageCount + 1);
     m_questionnaires.fill(nullptr, kPageCount + 1);
     for (PageId id = 1; id <= kPageCount; ++id) {
         auto *page = new QWidget;
@@ -250,36 +251,54 @@ void TForm2::finishCurrentPage()
         ensureBuilt(current);
 }
 
-// Done while idle: a page painted once off screen (polished, laid out, its glyphs cached) shows
-// quickly when the reader first turns to it.
-void TForm2::prepareForShow(PageId id)
+// Done while idle, a strip at a time: a page whose top has been painted once off screen
+// (polished, laid out, its glyphs cached) shows quickly when the reader first turns to it. True
+// when the page is done.
+bool TForm2::prepareForShow(PageId id)
 {
+    constexpr int kPrepared = 700, kStrip = 140;
+    QWidget *page = m_pages.at(id - 1);
+    int &done = m_preparedTo[id];
+    if (!page->isVisible() && done < kPrepared) {
+        if (done == 0)
+            page->resize(kContainerWidth, TPageTable::entry(id).layoutHeight);
+        QPixmap scratch(kContainerWidth, kPrepared);
+        page->render(&scratch, QPoint(), QRegion(0, done, kContainerWidth, kStrip));
+        done += kStrip;
+        if (done < kPrepared)
+            return false;
+    }
     m_built[id] = Built::Prepared;
     --m_unbuilt;
-    QWidget *page = m_pages.at(id - 1);
-    if (page->isVisible())
-        return;
-    page->resize(kContainerWidth, TPageTable::entry(id).layoutHeight);
-    QPixmap scratch(kContainerWidth, 700);
-    page->render(&scratch, QPoint(), QRegion(0, 0, kContainerWidth, 700));
+    return true;
+}
+
+// What idle time builds next: the rest of the page shown, then the pages after it in reading
+// order (where a reader goes next), round to the ones before it.
+PageId TForm2::nextToBuild() const
+{
+    const PageId current = m_navigator.currentPage();
+    if (TPageTable::isValid(current) && m_built[current] == Built::FirstView)
+        return current;
+    const QVector<PageId> &order = TPageTable::readingOrder();
+    const qsizetype at = order.indexOf(current);
+    for (qsizetype k = 1; k <= order.size(); ++k) {
+        const PageId id = order.at((at + k) % order.size());
+        if (m_built[id] != Built::Prepared)
+            return id;
+    }
+    return kNoPage;
 }
 
 // A few milliseconds of building at a time, so that the reader's next key or click never waits
-// long: the rest of the page shown first, then the other pages in reading order.
+// long for it.
 void TForm2::buildWhileIdle()
 {
     constexpr qint64 kSliceNs = 3'000'000;
     QElapsedTimer slice;
     slice.start();
     while (m_unbuilt > 0 && slice.nsecsElapsed() < kSliceNs) {
-        PageId id = m_navigator.currentPage();
-        if (!TPageTable::isValid(id) || m_built[id] == Built::Prepared || m_built[id] == Built::Whole) {
-            for (PageId next : TPageTable::readingOrder())
-                if (m_built[next] != Built::Prepared) {
-                    id = next;
-                    break;
-                }
-        }
+        const PageId id = nextToBuild();
         switch (m_built[id]) {
         case Built::Nothing:
             buildFirstView(id, firstViewEnd());

@@ -63,8 +63,9 @@ private:
     void finishPage(PageId id);
     void wireLinks(QWidget *page);
     void finishCurrentPage();
+    PageId nextToBuild() const;
     void buildWhileIdle();
-    void prepareForShow(PageId id);
+    bool prepareForShow(PageId id);
     int firstViewEnd() const;
     void fitClientWidth();
     bool handleWheel(QWidget *target, class QWheelEvent *event);
@@ -80,6 +81,7 @@ private:
     QVector<QWidget *> m_pages;
     QVector<Built> m_built;
     QVector<DeferredBuild> m_rest;
+    QVector<int> m_preparedTo;   // how far down a page has been painted off screen
     int m_unbuilt = kPageCount;
     QVector<class QuestionnairePage *> m_questionnaires;
     FindInBook *m_find = nullptr;

@@ -269,11 +269,22 @@ bool fitsItsText(const TContentBlock &block)
 }
 
 // The blocks of one page as they are built, in order, first view and rest alike.
-struct Assembly {
-    QWidget *page;
+struct Assembly : std::enable_shared_from_this<Assembly> {
+    QWidget *page = nullptr;
+    DeferredBuild *rest = nullptr;
     TPageContent content;
     QVector<QWidget *> widgets;
     QPlainTextEdit *measuredInPart = nullptr;   // a box measured only down to the first view's end
+
+    // Measures a box measured in part further, a part at a time: the rest of the page waits.
+    void measureRest()
+    {
+        if (measuredInPart && !fit(measuredInPart, measuredInPart->height() + PageBuilder::kMeasureStep)) {
+            rest->next([self = shared_from_this()] { self->measureRest(); });
+            return;
+        }
+        measuredInPart = nullptr;
+    }
 
     void finishMeasuring()
     {
@@ -352,7 +363,10 @@ QWidget *PageBuilder::buildBlock(QWidget *page, const TContentBlock &block, int 
 
 void PageBuilder::build(QWidget *page, const TPageContent &content, DeferredBuild &rest, int fold)
 {
-    auto assembly = std::make_shared<Assembly>(Assembly{page, content, {}, nullptr});
+    auto assembly = std::make_shared<Assembly>();
+    assembly->page = page;
+    assembly->rest = &rest;
+    assembly->content = content;
     const int count = int(content.blocks.size());
     // Blocks keep their page order: every block up to the last one known to start above the fold
     // is built now, wherever it lies.
@@ -365,7 +379,7 @@ void PageBuilder::build(QWidget *page, const TPageContent &content, DeferredBuil
     for (int i = 0; i < count; ++i) {
         const std::optional<int> top = assembly->topOf(i);
         if (i > lastInView && (!top || *top >= fold)) {
-            rest.later([assembly] { assembly->finishMeasuring(); });
+            rest.later([assembly] { assembly->measureRest(); });
             for (int j = i; j < count; ++j)
                 rest.later([assembly, j] { assembly->add(j, INT_MAX); });
             return;
@@ -373,5 +387,5 @@ void PageBuilder::build(QWidget *page, const TPageContent &content, DeferredBuil
         assembly->add(i, fold);
     }
     if (assembly->measuredInPart)
-        rest.later([assembly] { assembly->finishMeasuring(); });
+        rest.later([assembly] { assembly->measureRest(); });
 }

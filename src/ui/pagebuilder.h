@@ -15,6 +15,9 @@ namespace PageBuilder {
 
 QFont fontOf(const FontSpec &look);
 
+// How much further down a text box measured in part is measured at a time while idle.
+constexpr int kMeasureStep = 600;
+
 // Adds the blocks' widgets to the page, in block order, as far as a first view that ends at
 // `fold` (page coordinates) reaches: every block up to the last one known to start above the fold
 // is built now, and a text box that runs past it is measured as far as the fold. What is left

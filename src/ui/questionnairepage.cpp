@@ -36,10 +36,12 @@ void QuestionnairePage::deferBelow(int fold, DeferredBuild &rest)
 {
     m_fold = fold;
     m_rest = &rest;
+    m_slices = &rest;
 }
 
 // Once a step would start below the fold, it and every later step wait on the rest, in order.
-// The first of them to run ends the deferring: the rest of the page is built as one.
+// The first of them to run ends the deferring: the rest of the page is built in page order, the
+// long steps (many questions, a long text measured) a part at a time.
 template <typename Step>
 bool QuestionnairePage::deferred(Step step)
 {
@@ -51,6 +53,26 @@ bool QuestionnairePage::deferred(Step step)
         m_deferring = false;
         step();
     });
+    return true;
+}
+
+// A box measured down to the fold is measured further a part at a time; the step after it starts
+// below its whole text.
+void QuestionnairePage::measureRest(QPlainTextEdit *box)
+{
+    if (!PageBuilder::fitText(box, box->height() + PageBuilder::kMeasureStep)) {
+        m_slices->next([this, box] { measureRest(box); });
+        return;
+    }
+    m_y = box->y() + box->height() + 10;
+}
+
+// Part of a step left for later goes first in the rest, so that idle time can stop between parts.
+bool QuestionnairePage::sliced(const std::function<void()> &remainder)
+{
+    if (m_rest || !m_slices)
+        return false;
+    m_slices->next(remainder);
     return true;
 }
 
@@ -122,6 +144,8 @@ void QuestionnairePage::questions(int first, int last, Quiz::PromptStyle prompt,
             group->resize(group->width(), qMin(30, group->heightFor(group->width())));
             group->move(group->x(), m_y + (30 - group->height()) / 2);
             m_y += 30 + 4;
+            if (k < last && sliced([=] { questions(k + 1, last, prompt, groupName, left, width); }))
+                return;
             continue;
         }
         if (prompt == Quiz::PromptStyle::LabelAbove) {
@@ -132,6 +156,8 @@ void QuestionnairePage::questions(int first, int last, Quiz::PromptStyle prompt,
         }
         ChoiceGroup *group = makeGroup(k, prompt, groupName, left, width);
         m_y += group->height() + kQuestionGap;
+        if (k < last && sliced([=] { questions(k + 1, last, prompt, groupName, left, width); }))
+            return;
     }
 }
 
@@ -145,6 +171,8 @@ void QuestionnairePage::questionPairs(const QVector<QPair<int, int>> &rows, cons
         ChoiceGroup *a = makeGroup(leftQuestion, Quiz::PromptStyle::Caption, groupName, kColumnLeft, half);
         ChoiceGroup *b = makeGroup(rightQuestion, Quiz::PromptStyle::Caption, groupName, kColumnLeft + half + 20, half);
         m_y += qMax(a->height(), b->height()) + kQuestionGap;
+        if (row + 1 < rows.size() && sliced([=] { questionPairs(rows.mid(row + 1), groupName); }))
+            return;
     }
 }
 
@@ -309,10 +337,7 @@ QPlainTextEdit *QuestionnairePage::textBox(const QString &name, const QString &t
     if (!PageBuilder::measuredWhole(box)) {
         // Where the next step starts is known once the whole text is measured.
         m_deferring = true;
-        m_rest->later([this, box] {
-            PageBuilder::fitText(box);
-            m_y = box->y() + box->height() + 10;
-        });
+        m_rest->later([this, box] { measureRest(box); });
         return box;
     }
     m_y += box->height() + 10;
