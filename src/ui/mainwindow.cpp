@@ -146,6 +146,7 @@ void TForm2::buildPages()
     m_built.fill(Built::Nothing, kPageCount + 1);
     m_rest.resize(kPageCount + 1);
     m_preparedTo.fill(0, kPageCount + 1);
+    m_builtTo.fill(0, kPageCount + 1);
     m_questionnaires.fill(nullptr, kPageCount + 1);
     for (PageId id = 1; id <= kPageCount; ++id) {
         auto *page = new QWidget;
@@ -196,6 +197,7 @@ void TForm2::buildFirstView(PageId id, int fold)
     if (!TPageTable::isValid(id) || m_built[id] != Built::Nothing)
         return;
     m_built[id] = Built::FirstView;
+    m_builtTo[id] = fold;
     QWidget *page = m_pages.at(id - 1);
     PageBuilder::build(page, ReadingPages::content(id), m_rest[id], fold);
     m_questionnaires[id] = Questionnaires::build(id, page, m_rest[id], fold);
@@ -348,7 +350,11 @@ void TForm2::setScrollPosition(int y)
 
 void TForm2::showPage(PageId id)
 {
-    buildFirstView(id, firstViewEnd());
+    const int fold = firstViewEnd();
+    buildFirstView(id, fold);
+    // Idle time may have built the page's first view for a smaller view than the window has now.
+    if (m_built[id] == Built::FirstView && m_builtTo[id] < fold)
+        ensureBuilt(id);
     m_pageControl->setCurrentIndex(TPageTable::entry(id).position());
     m_keys->pageShown(m_pages.at(id - 1));
     m_status->showPage(id, m_questionnaires[id]);

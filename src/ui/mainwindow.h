@@ -81,6 +81,7 @@ private:
     QVector<QWidget *> m_pages;
     QVector<Built> m_built;
     QVector<DeferredBuild> m_rest;
+    QVector<int> m_builtTo;      // where the first view of a page built in part ends
     QVector<int> m_preparedTo;   // how far down a page has been painted off screen
     int m_unbuilt = kPageCount;
     QVector<class QuestionnairePage *> m_questionnaires;

@@ -204,6 +204,19 @@ private slots:
         QCOMPARE(w->grab().toImage(), firstView);
     }
 
+    // A first view built for a smaller window is not enough once the window has grown.
+    void aPageBuiltForASmallerViewIsCompletedWhenShown()
+    {
+        auto w = TestSupport::makeWindow();
+        w->navigator().GoToPage(12);
+        w->navigator().GoToPage(13);
+        auto *container = w->findChild<QStackedWidget *>("PageControl1");
+        const int partial = container->widget(TPageTable::entry(12).position())->children().size();
+        w->resize(w->width(), w->height() + 300);
+        w->navigator().GoToPage(12);
+        QVERIFY(container->currentWidget()->children().size() > partial);
+    }
+
     void closingTheWindowEndsTheProgram()
     {
         auto w = TestSupport::makeWindow();
