@@ -27,8 +27,8 @@
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QTimer>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QWheelEvent>
 
 namespace {
@@ -254,9 +254,8 @@ void TForm2::finishCurrentPage()
 }
 
 // Done while idle, a strip at a time: a page whose top has been painted once off screen
-// (polished, laid out, its glyphs cached) shows quickly when the reader first turns to it. True
-// when the page is done.
-bool TForm2::prepareForShow(PageId id)
+// (polished, laid out, its glyphs cached) shows quickly when the reader first turns to it.
+void TForm2::prepareForShow(PageId id)
 {
     constexpr int kPrepared = 700, kStrip = 140;
     QWidget *page = m_pages.at(id - 1);
@@ -268,11 +267,10 @@ bool TForm2::prepareForShow(PageId id)
         page->render(&scratch, QPoint(), QRegion(0, done, kContainerWidth, kStrip));
         done += kStrip;
         if (done < kPrepared)
-            return false;
+            return;
     }
     m_built[id] = Built::Prepared;
     --m_unbuilt;
-    return true;
 }
 
 // What idle time builds next: the rest of the page shown, then the pages after it in reading

@@ -65,7 +65,7 @@ private:
     void finishCurrentPage();
     PageId nextToBuild() const;
     void buildWhileIdle();
-    bool prepareForShow(PageId id);
+    void prepareForShow(PageId id);
     int firstViewEnd() const;
     void fitClientWidth();
     bool handleWheel(QWidget *target, class QWheelEvent *event);

@@ -221,6 +221,17 @@ bool PageBuilder::fitText(QPlainTextEdit *box, int limit)
     return fit(box, limit);
 }
 
+void PageBuilder::fitTextInSteps(QPlainTextEdit *box, DeferredBuild &rest, const std::function<void()> &then)
+{
+    constexpr int kStep = 600;
+    if (!fit(box, box->height() + kStep)) {
+        rest.next([box, &rest, then] { fitTextInSteps(box, rest, then); });
+        return;
+    }
+    if (then)
+        then();
+}
+
 bool PageBuilder::measuredWhole(const QPlainTextEdit *box)
 {
     return !box->centerOnScroll();
@@ -269,20 +280,18 @@ bool fitsItsText(const TContentBlock &block)
 }
 
 // The blocks of one page as they are built, in order, first view and rest alike.
-struct Assembly : std::enable_shared_from_this<Assembly> {
+struct Assembly {
     QWidget *page = nullptr;
     DeferredBuild *rest = nullptr;
     TPageContent content;
     QVector<QWidget *> widgets;
     QPlainTextEdit *measuredInPart = nullptr;   // a box measured only down to the first view's end
 
-    // Measures a box measured in part further, a part at a time: the rest of the page waits.
-    void measureRest()
+    // The rest of a box measured in part, a part at a time: the blocks after it wait.
+    void measureRestInSteps()
     {
-        if (measuredInPart && !fit(measuredInPart, measuredInPart->height() + PageBuilder::kMeasureStep)) {
-            rest->next([self = shared_from_this()] { self->measureRest(); });
-            return;
-        }
+        if (measuredInPart)
+            PageBuilder::fitTextInSteps(measuredInPart, *rest);
         measuredInPart = nullptr;
     }
 
@@ -379,7 +388,7 @@ void PageBuilder::build(QWidget *page, const TPageContent &content, DeferredBuil
     for (int i = 0; i < count; ++i) {
         const std::optional<int> top = assembly->topOf(i);
         if (i > lastInView && (!top || *top >= fold)) {
-            rest.later([assembly] { assembly->measureRest(); });
+            rest.later([assembly] { assembly->measureRestInSteps(); });
             for (int j = i; j < count; ++j)
                 rest.later([assembly, j] { assembly->add(j, INT_MAX); });
             return;
@@ -387,5 +396,5 @@ void PageBuilder::build(QWidget *page, const TPageContent &content, DeferredBuil
         assembly->add(i, fold);
     }
     if (assembly->measuredInPart)
-        rest.later([assembly] { assembly->measureRest(); });
+        rest.later([assembly] { assembly->measureRestInSteps(); });
 }

@@ -5,6 +5,7 @@
 #include <QFont>
 
 #include <climits>
+#include <functional>
 
 class DeferredBuild;
 class QPlainTextEdit;
@@ -15,8 +16,6 @@ namespace PageBuilder {
 
 QFont fontOf(const FontSpec &look);
 
-// How much further down a text box measured in part is measured at a time while idle.
-constexpr int kMeasureStep = 600;
 
 // Adds the blocks' widgets to the page, in block order, as far as a first view that ends at
 // `fold` (page coordinates) reaches: every block up to the last one known to start above the fold
@@ -32,6 +31,9 @@ QWidget *buildBlock(QWidget *page, const TContentBlock &block, int fitLimit = IN
 // below the box's top, the box reaches past it, and false says that the rest is still to be
 // measured, by fitText without a limit.
 bool fitText(QPlainTextEdit *box, int limit = INT_MAX);
+// Measures the rest of a box fitted with a limit 600 px at a time, each part a step of `rest`
+// that goes before the steps queued so far; `then` runs once the box is measured whole.
+void fitTextInSteps(QPlainTextEdit *box, DeferredBuild &rest, const std::function<void()> &then = {});
 // False while a box fitted with a limit waits for the rest of its text to be measured.
 bool measuredWhole(const QPlainTextEdit *box);
 

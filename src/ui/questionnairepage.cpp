@@ -56,17 +56,6 @@ bool QuestionnairePage::deferred(Step step)
     return true;
 }
 
-// A box measured down to the fold is measured further a part at a time; the step after it starts
-// below its whole text.
-void QuestionnairePage::measureRest(QPlainTextEdit *box)
-{
-    if (!PageBuilder::fitText(box, box->height() + PageBuilder::kMeasureStep)) {
-        m_slices->next([this, box] { measureRest(box); });
-        return;
-    }
-    m_y = box->y() + box->height() + 10;
-}
-
 // Part of a step left for later goes first in the rest, so that idle time can stop between parts.
 bool QuestionnairePage::sliced(const std::function<void()> &remainder)
 {
@@ -337,7 +326,9 @@ QPlainTextEdit *QuestionnairePage::textBox(const QString &name, const QString &t
     if (!PageBuilder::measuredWhole(box)) {
         // Where the next step starts is known once the whole text is measured.
         m_deferring = true;
-        m_rest->later([this, box] { measureRest(box); });
+        m_rest->later([this, box] {
+            PageBuilder::fitTextInSteps(box, *m_slices, [this, box] { m_y = box->y() + box->height() + 10; });
+        });
         return box;
     }
     m_y += box->height() + 10;

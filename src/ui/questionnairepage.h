@@ -132,7 +132,6 @@ private:
     template <typename Step>
     bool deferred(Step step);
     bool sliced(const std::function<void()> &remainder);
-    void measureRest(QPlainTextEdit *box);
     DeferredBuild *m_rest = nullptr;     // while steps are left for later
     DeferredBuild *m_slices = nullptr;   // where the rest of a long step goes
     int m_fold = 0;
