@@ -1,6 +1,7 @@
 // Runs a fuzz target over files and folders of inputs, as the normal suite does with the seed
-// corpus and the inputs the fuzzer once found. Fails when an input takes more than a second of
-// processor time; the target itself aborts on any other fault.
+// corpus and the inputs the fuzzer once found. Reports the slowest input and fails when one takes
+// more than a second of processor time (a measure a busy machine does not swell); the target
+// itself aborts on any other fault.
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -15,6 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
 int main(int argc, char **argv)
 {
     int inputs = 0, slow = 0;
+    double slowest = 0;
+    QString slowestPath;
     for (int i = 1; i < argc; ++i) {
         QStringList paths;
         if (QFileInfo(QString::fromLocal8Bit(argv[i])).isDir()) {
@@ -34,6 +37,10 @@ int main(int argc, char **argv)
             const std::clock_t start = std::clock();
             LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size()));
             const double seconds = double(std::clock() - start) / CLOCKS_PER_SEC;
+            if (seconds >= slowest) {
+                slowest = seconds;
+                slowestPath = path;
+            }
             if (seconds > 1.0) {
                 std::fprintf(stderr, "%s took %.2f s\n", qPrintable(path), seconds);
                 ++slow;
@@ -41,6 +48,7 @@ int main(int argc, char **argv)
             ++inputs;
         }
     }
-    std::printf("%d inputs replayed, %d too slow\n", inputs, slow);
+    std::printf("%d inputs replayed, %d too slow; the slowest took %.3f s of processor time (%s)\n", inputs, slow,
+                slowest, qPrintable(QFileInfo(slowestPath).fileName()));
     return inputs > 0 && slow == 0 ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 // Fuzz target: any bytes given to the skin archive reader are refused or give files within the
-// archive's limits that pack back into an archive with the same files.
+// archive's limits that pack back into an archive with the same files; an accepted archive is one
+// zlib stream that ends with the input and inflates to the size its header declares.
 #include "ui/skin/skinarchive.h"
 
 #include <QRandomGenerator>
@@ -12,6 +13,37 @@
 #include <iterator>
 #include <vector>
 
+namespace {
+
+// Judged by zlib alone, apart from the reader: the stream after the header is whole, inflates to
+// exactly the declared size, and no byte follows it.
+bool isOneCompleteStream(const uint8_t *data, size_t size)
+{
+    constexpr size_t kHeader = 12;
+    if (size < kHeader)
+        return false;
+    const quint32 declared = quint32(data[8]) | quint32(data[9]) << 8 | quint32(data[10]) << 16 | quint32(data[11]) << 24;
+    z_stream stream{};
+    if (inflateInit(&stream) != Z_OK)
+        return false;
+    stream.next_in = const_cast<Bytef *>(data + kHeader);
+    stream.avail_in = uInt(size - kHeader);
+    std::vector<Bytef> sink(64 * 1024);
+    quint64 produced = 0;
+    int rc = Z_OK;
+    while (rc == Z_OK) {
+        stream.next_out = sink.data();
+        stream.avail_out = uInt(sink.size());
+        rc = inflate(&stream, Z_NO_FLUSH);
+        produced += sink.size() - stream.avail_out;
+    }
+    const bool whole = rc == Z_STREAM_END && stream.avail_in == 0 && produced == declared;
+    inflateEnd(&stream);
+    return whole;
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const auto files = SkinArchive::unpack(QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)));
@@ -20,7 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     qint64 total = 0;
     for (const QByteArray &bytes : *files)
         total += bytes.size();
-    if (files->size() > SkinArchive::kMaxEntries || total > qint64(SkinArchive::kMaxUnpacked))
+    if (files->size() > SkinArchive::kMaxEntries || total > qint64(SkinArchive::kMaxUnpacked)
+        || !isOneCompleteStream(data, size))
         std::abort();
     // Names that were not UTF-8 come back longer, so a full archive may no longer pack.
     const QByteArray again = SkinArchive::pack(*files);

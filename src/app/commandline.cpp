@@ -11,6 +11,15 @@ namespace {
 
 const QString kTexts = QStringLiteral(":/data/app.txt");
 
+// The options Qt's application objects take out of the arguments themselves (the platform's,
+// the GUI's, the widgets'), so that they can be told from foreign words before any exists.
+const char *const kQtOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
+    "qwindowtitle", "title", "qwindowicon", "icon", "session", "display", "name", "visual",
+    "style", "stylesheet", "qmljsdebugger",
+};
+const char *const kQtFlags[] = {"reverse", "widgetcount", "sync", "nograb", "dograb", "testability"};
+
 struct Parser {
     QCommandLineParser parser;
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
@@ -22,6 +31,10 @@ struct Parser {
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOption(help);
         parser.addOption(version);
+        for (const char *name : kQtOptionsWithValue)
+            parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+        for (const char *name : kQtFlags)
+            parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
     }
 };
 
@@ -34,10 +47,10 @@ void print(std::FILE *stream, const QString &text)
 
 } // namespace
 
-CommandLine::Outcome CommandLine::answerRequests(const QStringList &rawArguments)
+CommandLine::Outcome CommandLine::judge(const QStringList &rawArguments)
 {
     Parser p;
-    p.parser.parse(rawArguments);   // unknown words may still be Qt's: judged later
+    const bool known = p.parser.parse(rawArguments);
     if (p.parser.isSet(p.help)) {
         print(stdout, TextData::text(kTexts, QStringLiteral("help")));
         return Outcome::Exit;
@@ -47,15 +60,22 @@ CommandLine::Outcome CommandLine::answerRequests(const QStringList &rawArguments
                                                    QCoreApplication::applicationVersion()));
         return Outcome::Exit;
     }
-    return Outcome::Run;
-}
-
-CommandLine::Outcome CommandLine::refuseLeftovers(const QStringList &remainingArguments)
-{
-    Parser p;
-    if (p.parser.parse(remainingArguments) && p.parser.positionalArguments().isEmpty())
+    if (known && p.parser.positionalArguments().isEmpty())
         return Outcome::Run;
-    // --help and --version were answered before; whatever is left is not ours.
-    print(stderr, TextData::text(kTexts, QStringLiteral("refused")).arg(remainingArguments.value(1)));
+    const QStringList unknown = p.parser.unknownOptionNames();
+    QString word = p.parser.positionalArguments().value(0);
+    if (!unknown.isEmpty()) {
+        // Named as it was typed, dashes and all.
+        word = unknown.first();
+        for (const QString &argument : rawArguments.mid(1)) {
+            if (argument.section(QLatin1Char('='), 0, 0).endsWith(QLatin1Char('-') + word)) {
+                word = argument;
+                break;
+            }
+        }
+    } else if (word.isEmpty()) {
+        word = rawArguments.value(rawArguments.size() - 1);   // an option that lacks its value
+    }
+    print(stderr, TextData::text(kTexts, QStringLiteral("refused")).arg(word));
     return Outcome::Refuse;
 }

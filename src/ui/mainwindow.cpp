@@ -79,6 +79,10 @@ TForm2::~TForm2()
 
 void TForm2::buildMenu()
 {
+    // The menu stays in the window. Before the bar exists: a desktop's global menu bar is reached
+    // over D-Bus, and where Qt cannot start its D-Bus thread (a tight memory limit) merely asking
+    // whether there is one waits for ever.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     bar->setNativeMenuBar(false);
@@ -393,8 +397,13 @@ void TForm2::showEvent(QShowEvent *event)
     // the window takes the largest size that fits, so its frame and menu stay on screen.
     const QSize frame = frameGeometry().size() - geometry().size();
     QRect outer(QPoint(), QSize(kOuterWidth, kOuterHeight));
-    if (QScreen *s = screen()) {
-        const QRect free = s->availableGeometry();
+    // A screen whose free area is empty or beyond any real one (an absurd scale factor) is not
+    // trusted: the window then keeps its first size at the screen's corner.
+    constexpr int kLargestScreen = 1 << 16;
+    QScreen *s = screen();
+    const QRect free = s ? s->availableGeometry() : QRect();
+    if (free.isValid() && free.width() <= kLargestScreen && free.height() <= kLargestScreen
+        && qAbs(free.x()) <= kLargestScreen && qAbs(free.y()) <= kLargestScreen) {
         outer.setSize(outer.size().boundedTo(free.size()));
         outer.moveCenter(free.center());
     }

@@ -1,6 +1,7 @@
 #include "ui/resultreport.h"
 
 #include "book/quiz/records.h"
+#include "ui/platform/filewriter.h"
 #include "ui/platform/messagebox.h"
 #include "ui/widgets/resultchart.h"
 
@@ -11,7 +12,6 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace ResultReport {
@@ -93,13 +93,7 @@ bool savePdf(const QString &file, const Content &content, QString *error)
         writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
         paint(writer, content);
     }
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(pdf.data()) != pdf.data().size() || !out.commit()) {
-        if (error)
-            *error = out.errorString();
-        return false;
-    }
-    return true;
+    return FileWriter::write(file, pdf.data(), error);
 }
 
 void save(QWidget *parent, const Content &content)

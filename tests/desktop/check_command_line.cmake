@@ -1,7 +1,10 @@
-# The program's command line: -DPROGRAM=<pathora> -DVERSION=<x.y>
+# The program's command line and start-up: -DPROGRAM=<pathora> -DSESSION=<pathora_session> -DVERSION=<x.y>
+if(NOT DEFINED RUN_TIMEOUT)
+    set(RUN_TIMEOUT 20)
+endif()
 function(run expect_rc out_regex)
     execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY ${ARGN}
-                    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
+                    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT ${RUN_TIMEOUT})
     if(NOT rc STREQUAL "${expect_rc}" OR NOT "${out}${err}" MATCHES "${out_regex}")
         message(FATAL_ERROR "${ARGN}: exit ${rc} (expected ${expect_rc})\nstdout: ${out}\nstderr: ${err}")
     endif()
@@ -22,3 +25,30 @@ if(last_out OR NOT last_err MATCHES "^[^\n]+\n$" OR last_err MATCHES "platform")
 endif()
 run(2 "--frobnicate" env QT_QPA_PLATFORM=offscreen ${PROGRAM} --frobnicate)
 run(2 "notes.txt" env QT_QPA_PLATFORM=offscreen ${PROGRAM} notes.txt)
+
+# No display: an argument is refused all the same, and a start says so in one line, without an abort.
+function(expect_one_line what)
+    if(last_out OR NOT last_err MATCHES "^[^\n]+\n$")
+        message(FATAL_ERROR "${what}: not one line: stdout '${last_out}', stderr '${last_err}'")
+    endif()
+endfunction()
+run(2 "--bogus" env --unset=QT_QPA_PLATFORM ${PROGRAM} --bogus)
+expect_one_line("refusal without a display")
+run(1 "pathora" env --unset=QT_QPA_PLATFORM ${PROGRAM})
+expect_one_line("start without a display")
+run(1 "pathora" env QT_QPA_PLATFORM=nosuchplatform ${PROGRAM})
+expect_one_line("start on a platform that does not exist")
+
+# A scale factor no screen uses is set aside with one line; the whole scripted session then runs
+# at the normal size (an empty screen once overflowed the window's placement).
+set(RUN_TIMEOUT 240)
+foreach(factor 0 -1.5 1e9 abc)
+    run(0 "QT_SCALE_FACTOR=${factor}" env QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=${factor} ${SESSION})
+    if(last_err MATCHES "runtime error")
+        message(FATAL_ERROR "QT_SCALE_FACTOR=${factor}: ${last_err}")
+    endif()
+endforeach()
+run(0 "session: 42 pages" env QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 ${SESSION})
+if(last_err MATCHES "QT_SCALE_FACTOR")
+    message(FATAL_ERROR "a usable factor was set aside: ${last_err}")
+endif()

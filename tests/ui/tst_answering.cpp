@@ -28,6 +28,8 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
 namespace {
 
 // The page's items (questions or pairs) in a random order.
@@ -281,16 +283,18 @@ private slots:
     {
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("field");
-        QTest::addColumn<bool>("writable");
-        QTest::newRow("EQ score") << 1 << "ed_df2" << true;
-        QTest::newRow("driver total") << 8 << "Edit_c" << true;
-        QTest::newRow("unwritable folder") << 3 << "ed_df3" << false;
+        QTest::addColumn<QString>("target");   // what stands under the chosen name
+        QTest::newRow("EQ score") << 1 << "ed_df2" << "new";
+        QTest::newRow("driver total") << 8 << "Edit_c" << "new";
+        QTest::newRow("missing folder") << 3 << "ed_df3" << "missing folder";
+        QTest::newRow("a FIFO") << 3 << "ed_df3" << "fifo";
     }
     void reportIsSavedAsPdf()
     {
         QFETCH(int, page);
         QFETCH(QString, field);
-        QFETCH(bool, writable);
+        QFETCH(QString, target);
+        const bool writable = target == QLatin1String("new");
         const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
         if (writable && pdftotext.isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
@@ -300,7 +304,10 @@ private slots:
             answer(r, item);
         finish(r);
         QTemporaryDir dir;
-        const QString file = writable ? dir.filePath(QStringLiteral("结果.pdf")) : dir.filePath(QStringLiteral("missing/结果.pdf"));
+        const QString file = dir.filePath(target == QLatin1String("missing folder") ? QStringLiteral("missing/结果.pdf")
+                                                                                   : QStringLiteral("结果.pdf"));
+        if (target == QLatin1String("fifo"))
+            QVERIFY(::mkfifo(QFile::encodeName(file).constData(), 0600) == 0);
         QString proposed;
         ResultReport::setFileChooser([&](QWidget *, const QString &name) { proposed = name; return file; });
         auto *save = m_window->page(page)->findChild<QPushButton *>("SaveResult");
@@ -308,10 +315,16 @@ private slots:
         ResultReport::setFileChooser({});
         const QString title = QString::fromUtf8(TPageTable::entry(page).heading).simplified();
         QVERIFY(QFileInfo(proposed).fileName().startsWith(title));
-        QCOMPARE(QFile::exists(file), writable);
+        QCOMPARE(QFileInfo(file).isFile(), writable);
         QCOMPARE(seen.shown, !writable);
         if (!writable) {
             QVERIFY(seen.text.contains(QStringLiteral("结果.pdf")));
+            QVERIFY2(seen.text.contains(target == QLatin1String("fifo") ? QStringLiteral("不是普通文件") : QStringLiteral("不存在")),
+                     qPrintable(seen.text));
+            if (target == QLatin1String("fifo")) {   // still the pipe it was
+                struct stat info {};
+                QVERIFY(::stat(QFile::encodeName(file).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+            }
             return;
         }
         QProcess convert;

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+
 namespace {
 
 // Sockets the program may connect to: the X display, the C library's name-service cache and
@@ -151,6 +153,56 @@ private slots:
             helper->terminate();
             helper->waitForFinished();
         }
+    }
+    // Start-up ends under any memory limit: with the window (the session runs through), or with
+    // one line and exit status 1; never a wait for ever, an abort or a crash. A limit between
+    // about 100 and 110 MB once left the program waiting for a D-Bus thread that could not start.
+    void startUpEndsUnderAMemoryLimit_data()
+    {
+        QTest::addColumn<int>("megabytes");
+        QTest::addColumn<bool>("runs");
+        QTest::newRow("104 MB") << 104 << false;
+        QTest::newRow("112 MB") << 112 << false;
+        QTest::newRow("150 MB") << 150 << false;
+        QTest::newRow("400 MB") << 400 << true;
+    }
+    void startUpEndsUnderAMemoryLimit()
+    {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("AddressSanitizer reserves more address space than any such limit allows");
+#endif
+        QFETCH(int, megabytes);
+        QFETCH(bool, runs);
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        if (xvfb.isEmpty())
+            QSKIP("Xvfb is not installed (Debian package xvfb): the wait came from X11's screen-reader bridge");
+        QProcess display;
+        display.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
+                             QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1280x800x24")});
+        QVERIFY(display.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(display.canReadLine(), 10000);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(display.readLine()).trimmed());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        QProcess run;
+        run.setProcessEnvironment(env);
+        const rlim_t bytes = rlim_t(megabytes) << 20;
+        run.setChildProcessModifier([bytes] {
+            const rlimit limit{bytes, bytes};
+            ::setrlimit(RLIMIT_AS, &limit);
+        });
+        run.start(QStringLiteral(PATHORA_SESSION), QStringList());
+        const bool ended = run.waitForFinished(60000);
+        if (!ended)
+            run.kill();
+        display.terminate();
+        display.waitForFinished();
+        QVERIFY2(ended, "start-up did not end within a minute");
+        const QString err = QString::fromLocal8Bit(run.readAllStandardError());
+        QCOMPARE(run.exitStatus(), QProcess::NormalExit);   // no abort, no crash
+        QVERIFY2(run.exitCode() == (runs ? 0 : 1), qPrintable(err));
+        if (!runs)
+            QVERIFY2(err.contains(QStringLiteral("内存不足")), qPrintable(err));
     }
 };
 

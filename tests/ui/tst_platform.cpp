@@ -1,6 +1,7 @@
 // Picture decoding, the skin archive and the built-in text files: bad input never crashes and
 // never passes for good input.
 #include "book/texts.h"
+#include "ui/platform/filewriter.h"
 #include "ui/platform/jpeg.h"
 #include "ui/platform/webpage.h"
 #include "ui/skin/skin.h"
@@ -13,9 +14,15 @@
 #include <QDesktopServices>
 #include <QUrl>
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <zlib.h>
 extern "C" {
 #include <jpeglib.h>
@@ -69,6 +76,24 @@ QByteArray makeJpeg(int width, int height, bool progressive = false, QSize decla
 }
 
 // An archive of `count` entries with one-letter names and no data.
+// One entry packed as the archive defines it, whatever the archive's limits.
+QByteArray packedUnchecked(const QByteArray &name, const QByteArray &data)
+{
+    QByteArray raw;
+    const auto putU32 = [&raw](quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            raw.append(char(v >> (8 * i) & 0xff));
+    };
+    putU32(quint32(name.size()));
+    raw.append(name);
+    putU32(quint32(data.size()));
+    raw.append(data);
+    QByteArray out = QByteArrayLiteral("WOODSKIN");
+    for (int i = 0; i < 4; ++i)
+        out.append(char(quint32(raw.size()) >> (8 * i) & 0xff));
+    return out.append(qCompress(raw).mid(4));   // qCompress puts the size before zlib's stream
+}
+
 QByteArray archiveOfEntries(int count)
 {
     QByteArray raw;
@@ -211,8 +236,15 @@ private slots:
         QByteArray huge = good;
         huge[11] = '\x7f';
         QTest::newRow("absurd size") << huge << false;
+        QTest::newRow("bytes after the stream") << QByteArray(good).append("PK", 2) << false;
         QTest::newRow("a few entries") << archiveOfEntries(20) << true;
-        QTest::newRow("more entries than any skin") << archiveOfEntries(SkinArchive::kMaxEntries + 1) << false;
+        QTest::newRow("256 entries") << archiveOfEntries(256) << true;
+        QTest::newRow("257 entries") << archiveOfEntries(257) << false;
+        // An entry costs its two length fields and its name beside its data; 512 KiB in all may pass.
+        const QByteArray name = QByteArrayLiteral("frame.png");
+        const qsizetype atCap = 512 * 1024 - 8 - name.size();
+        QTest::newRow("unpacks to 512 KiB") << SkinArchive::pack({{name, QByteArray(atCap, 'x')}}) << true;
+        QTest::newRow("unpacks to a byte more") << packedUnchecked(name, QByteArray(atCap + 1, 'x')) << false;
         QTest::newRow("no palette") << SkinArchive::pack({{"wood.qss", "QPushButton {}"}, {"frame.png", pngBytes()}}) << true;
         QTest::newRow("bad colour") << SkinArchive::pack({{"wood.qss", "QPushButton {}"}, {"frame.png", pngBytes()},
                                                           {"wood.palette", "Window = #12zz45"}}) << true;
@@ -226,6 +258,98 @@ private slots:
         QVERIFY(!Skin::apply(*qApp, archive));
         QCOMPARE(qApp->palette(), before);
         QVERIFY(!Skin::isApplied());
+    }
+
+    // Only a new name or an ordinary file is written; whatever else stands under the name stays
+    // as it was, and a file that could not be replaced keeps its old bytes.
+    void filesAreWrittenWholeOrNotAtAll_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("cause");    // empty: written
+        QTest::newRow("new name") << "new" << "";
+        QTest::newRow("ordinary file") << "file" << "";
+        QTest::newRow("link to a file") << "link" << "";
+        QTest::newRow("FIFO") << "fifo" << "不是普通文件";
+        QTest::newRow("socket") << "socket" << "不是普通文件";
+        QTest::newRow("folder") << "folder" << "不是普通文件";
+        QTest::newRow("dangling link") << "dangling" << "不是普通文件";
+        QTest::newRow("missing folder") << "missing" << "不存在";
+        QTest::newRow("full disk") << "full" << "空间不足";
+        QTest::newRow("read-only place") << "readonly" << "只读";
+    }
+    void filesAreWrittenWholeOrNotAtAll()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, cause);
+        QTemporaryDir dir;
+        QString place = dir.path();
+        // A small file system of its own (root only): filled up, or mounted read-only.
+        struct Mount {
+            QString at;
+            ~Mount() { if (!at.isEmpty()) QProcess::execute(QStringLiteral("umount"), {at}); }
+        } mount;
+        if (target == QLatin1String("full") || target == QLatin1String("readonly")) {
+            place = dir.filePath(QStringLiteral("fs"));
+            QDir().mkpath(place);
+            if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", place}) != 0)
+                QSKIP("cannot mount a small file system here (needs root)");
+            mount.at = place;
+        }
+        const QString path = QDir(place).filePath(target == QLatin1String("missing") ? "gone/report.pdf" : "report.pdf");
+        const QByteArray before = QByteArrayLiteral("the old report");
+        const QByteArray path8 = QFile::encodeName(path);
+        if (QStringList{"file", "link", "full", "readonly"}.contains(target)) {
+            QFile old(target == QLatin1String("link") ? path + QStringLiteral(".real") : path);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write(before) == before.size());
+        }
+        if (target == QLatin1String("link"))
+            QVERIFY(QFile::link(path + QStringLiteral(".real"), path));
+        if (target == QLatin1String("dangling"))
+            QVERIFY(QFile::link(path + QStringLiteral(".nowhere"), path));
+        if (target == QLatin1String("fifo"))
+            QVERIFY(::mkfifo(path8.constData(), 0600) == 0);
+        if (target == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(path));
+        const int listener = target == QLatin1String("socket") ? ::socket(AF_UNIX, SOCK_STREAM, 0) : -1;
+        if (listener >= 0) {
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            qstrncpy(address.sun_path, path8.constData(), sizeof address.sun_path);
+            QVERIFY(::bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
+        }
+        if (target == QLatin1String("full")) {
+            QFile filler(QDir(place).filePath(QStringLiteral("filler")));
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            filler.write(QByteArray(60 * 1024, 'f'));
+        }
+        if (target == QLatin1String("readonly"))
+            QCOMPARE(QProcess::execute(QStringLiteral("mount"), {"-o", "remount,ro", place}), 0);
+        struct stat was {};
+        ::lstat(path8.constData(), &was);
+
+        const QByteArray bytes(32 * 1024, 'p');
+        QString reason;
+        const bool written = FileWriter::write(path, bytes, &reason);
+        if (listener >= 0)
+            ::close(listener);
+        QCOMPARE(written, cause.isEmpty());
+        QVERIFY2(reason.contains(cause), qPrintable(reason));
+        if (written) {
+            QFile back(path);
+            QVERIFY(back.open(QIODevice::ReadOnly));
+            QCOMPARE(back.readAll(), bytes);
+            QCOMPARE(QFileInfo(path).isSymLink(), target == QLatin1String("link"));
+            return;
+        }
+        struct stat now {};
+        ::lstat(path8.constData(), &now);
+        QCOMPARE(now.st_mode, was.st_mode);   // the same kind of thing, or still nothing
+        if (target == QLatin1String("full") || target == QLatin1String("readonly")) {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), before);
+        }
+        QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files | QDir::Hidden).filter("report.pdf.").size(), 0);
     }
 
     // Run last: it changes the application's look.

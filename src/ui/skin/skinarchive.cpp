@@ -27,6 +27,84 @@ bool getU32(const QByteArray &in, qsizetype &pos, quint32 &v)
     return true;
 }
 
+// Inflates the archive's stream exactly as far as the reader asks, straight into the reader's
+// buffers, and never past the size the header declares.
+class Inflater
+{
+public:
+    Inflater(const char *data, qsizetype size, quint32 declared) : m_left(declared)
+    {
+        m_ok = inflateInit(&m_stream) == Z_OK;
+        m_stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data));
+        m_stream.avail_in = static_cast<uInt>(size);
+    }
+    ~Inflater()
+    {
+        if (m_ok)
+            inflateEnd(&m_stream);
+    }
+    Inflater(const Inflater &) = delete;
+    Inflater &operator=(const Inflater &) = delete;
+
+    quint32 left() const { return m_left; }
+
+    bool read(char *to, quint32 size)
+    {
+        if (!m_ok || size > m_left)
+            return false;
+        m_stream.next_out = reinterpret_cast<Bytef *>(to);
+        m_stream.avail_out = size;
+        while (m_stream.avail_out > 0) {
+            if (m_ended)
+                return false;   // the stream holds less than its header declares
+            const int rc = inflate(&m_stream, Z_NO_FLUSH);
+            if (rc == Z_STREAM_END)
+                m_ended = true;
+            else if (rc != Z_OK)
+                return false;   // corrupt, or cut short (Z_BUF_ERROR: no input left)
+        }
+        m_left -= size;
+        return true;
+    }
+
+    bool readU32(quint32 &v)
+    {
+        unsigned char b[4];
+        if (!read(reinterpret_cast<char *>(b), 4))
+            return false;
+        v = quint32(b[0]) | quint32(b[1]) << 8 | quint32(b[2]) << 16 | quint32(b[3]) << 24;
+        return true;
+    }
+
+    // True when everything declared has been read, the stream ends just there and no byte
+    // follows it.
+    bool endsCleanly()
+    {
+        if (!m_ok || m_left != 0)
+            return false;
+        while (!m_ended) {
+            char spare;
+            m_stream.next_out = reinterpret_cast<Bytef *>(&spare);
+            m_stream.avail_out = 1;
+            const int rc = inflate(&m_stream, Z_NO_FLUSH);
+            if (m_stream.avail_out == 0)
+                return false;   // more data than declared
+            if (rc == Z_STREAM_END)
+                m_ended = true;
+            else if (rc != Z_OK)
+                return false;
+        }
+        return m_stream.avail_in == 0;
+    }
+
+private:
+    z_stream m_stream{};
+    quint32 m_left;
+    bool m_ok = false;
+    bool m_ended = false;
+};
+
+
 } // namespace
 
 QByteArray SkinArchive::pack(const Files &files)
@@ -67,52 +145,27 @@ std::optional<SkinArchive::Files> SkinArchive::unpack(const QByteArray &archive)
         || rawSize > quint64(archive.size() - pos) * kMaxRatio + 64)
         return std::nullopt;
 
-    z_stream stream{};
-    if (inflateInit(&stream) != Z_OK)
-        return std::nullopt;
-    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(archive.constData() + pos));
-    stream.avail_in = static_cast<uInt>(archive.size() - pos);
-
-    // Inflated a piece at a time and read as it comes, so that an archive of too many entries is
-    // refused after its first few kilobytes, and memory follows what the stream really holds.
-    constexpr qsizetype kStep = 256 * 1024;
-    QByteArray raw;
+    // Each entry is inflated straight into its own buffer: memory follows what the stream really
+    // holds, and an archive of too many entries is refused after its first few kilobytes.
+    Inflater in(archive.constData() + pos, archive.size() - pos, rawSize);
     Files files;
     int entries = 0;
-    qsizetype read = 0;   // start of the first entry not yet taken
-    int rc = Z_OK;
-    while (rc == Z_OK) {
-        const qsizetype have = raw.size();
-        const qsizetype want = qMin<qsizetype>(kStep, qsizetype(rawSize) - have + 1);
-        raw.resize(have + want);
-        stream.next_out = reinterpret_cast<Bytef *>(raw.data() + have);
-        stream.avail_out = static_cast<uInt>(want);
-        rc = inflate(&stream, Z_NO_FLUSH);
-        raw.resize(have + want - qsizetype(stream.avail_out));
-        if ((rc != Z_OK && rc != Z_STREAM_END) || quint64(raw.size()) > rawSize)
-            break;
-        // Take every entry that is complete by now.
-        for (;;) {
-            qsizetype at = read;
-            quint32 nameLen = 0, dataLen = 0;
-            if (!getU32(raw, at, nameLen) || raw.size() - at < qsizetype(nameLen))
-                break;
-            const qsizetype nameAt = at;
-            at += nameLen;
-            if (!getU32(raw, at, dataLen) || raw.size() - at < qsizetype(dataLen))
-                break;
-            // Counted as read, not as kept: a repeated name replaces its entry but still costs a pass.
-            if (++entries > kMaxEntries) {
-                inflateEnd(&stream);
-                return std::nullopt;
-            }
-            files.insert(QString::fromUtf8(raw.constData() + nameAt, qsizetype(nameLen)),
-                         raw.mid(at, qsizetype(dataLen)));
-            read = at + dataLen;
-        }
+    while (in.left() > 0) {
+        quint32 nameLen = 0, dataLen = 0;
+        if (!in.readU32(nameLen) || nameLen > in.left())
+            return std::nullopt;
+        QByteArray name(qsizetype(nameLen), Qt::Uninitialized);
+        if (!in.read(name.data(), nameLen) || !in.readU32(dataLen) || dataLen > in.left())
+            return std::nullopt;
+        // Counted as read, not as kept: a repeated name replaces its entry but still costs a pass.
+        if (++entries > kMaxEntries)
+            return std::nullopt;
+        QByteArray data(qsizetype(dataLen), Qt::Uninitialized);
+        if (!in.read(data.data(), dataLen))
+            return std::nullopt;
+        files.insert(QString::fromUtf8(name), data);
     }
-    inflateEnd(&stream);
-    if (rc != Z_STREAM_END || quint64(raw.size()) != rawSize || read != raw.size())
+    if (!in.endsCleanly())
         return std::nullopt;
     return files;
 }

@@ -14,14 +14,15 @@ namespace SkinArchive {
 
 using Files = QMap<QString, QByteArray>;
 
-// What an archive may hold, so that no input makes the program spend more than this on it.
-constexpr quint32 kMaxUnpacked = 64u * 1024u * 1024u;
+// What an archive may hold, so that no input makes the program spend more than this on it. The
+// Wood skin unpacks to about 130 KB; four times that leaves room for its textures to grow.
+constexpr quint32 kMaxUnpacked = 512u * 1024u;
 constexpr int kMaxEntries = 256;
 
 // Empty when the files exceed the limits above (or zlib fails).
 QByteArray pack(const Files &files);
 
-// nullopt when the bytes are not a complete, consistent archive.
+// nullopt when the bytes are not a complete, consistent archive (nothing may follow its stream).
 std::optional<Files> unpack(const QByteArray &archive);
 
 } // namespace SkinArchive
