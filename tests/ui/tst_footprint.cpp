@@ -3,6 +3,7 @@
 // C library's own look-ups, and starts no process. Under X11 too, where a missing session bus
 // once made Qt start one.
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -68,6 +69,22 @@ QStringList offences(const QString &log, const QString &bus)
     return found;
 }
 
+// An X server on a free display number, chosen by the server and written to its standard
+// output; the DISPLAY value, or empty when it did not start.
+QString startDisplay(QProcess &display, const QString &xvfb)
+{
+    display.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
+                         QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1280x800x24")});
+    if (!display.waitForStarted())
+        return {};
+    QElapsedTimer waited;
+    waited.start();
+    while (!display.canReadLine() && waited.elapsed() < 10000)
+        display.waitForReadyRead(200);
+    const QString number = QString::fromLatin1(display.readLine()).trimmed();
+    return number.isEmpty() ? QString() : QLatin1Char(':') + number;
+}
+
 } // namespace
 
 class TestFootprint : public QObject {
@@ -107,13 +124,9 @@ private slots:
             const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
             if (xvfb.isEmpty())
                 QSKIP("Xvfb is not installed (Debian package xvfb): no X11 session to watch");
-            // A free display number, chosen by the server and written to its standard output.
-            display.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
-                                 QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
-                                 QStringLiteral("1280x800x24")});
-            QVERIFY(display.waitForStarted());
-            QTRY_VERIFY_WITH_TIMEOUT(display.canReadLine(), 10000);
-            env.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(display.readLine()).trimmed());
+            const QString number = startDisplay(display, xvfb);
+            QVERIFY(!number.isEmpty());
+            env.insert(QStringLiteral("DISPLAY"), number);
         }
 
         // The desktop's bus, listening where a user session puts it; the program must still use it.
@@ -177,12 +190,10 @@ private slots:
         if (xvfb.isEmpty())
             QSKIP("Xvfb is not installed (Debian package xvfb): the wait came from X11's screen-reader bridge");
         QProcess display;
-        display.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
-                             QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1280x800x24")});
-        QVERIFY(display.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(display.canReadLine(), 10000);
+        const QString number = startDisplay(display, xvfb);
+        QVERIFY(!number.isEmpty());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(display.readLine()).trimmed());
+        env.insert(QStringLiteral("DISPLAY"), number);
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         QProcess run;
         run.setProcessEnvironment(env);
