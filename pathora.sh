@@ -85,7 +85,7 @@ run_fuzzers() {
     for target in jpeg skin; do
         if wait "${pids[$target]}"; then
             echo "fuzz_$target: $(grep -o 'Done [0-9]* runs' "$dir/$target.log" | cut -d' ' -f2) inputs, no fault;" \
-                 "slowest $(grep -o 'slowest_unit_time_sec: [0-9]*' "$dir/$target.log" | cut -d' ' -f2) s of wall clock"
+                 "slowest $(grep -o 'slowest_unit_time_sec: *[0-9]*' "$dir/$target.log" | grep -o '[0-9]*$') s of wall clock"
             local slow=("$dir"/artifacts/"$target"-slow-unit-*)
             if [ -e "${slow[0]}" ]; then
                 echo "fuzz_$target: ${#slow[@]} input(s) over 1 s of wall clock; replayed by processor time:"
