@@ -222,6 +222,8 @@ QString BookIndex::pageTitle(PageId page)
     const QString heading = QString::fromUtf8(TPageTable::entry(page).heading).trimmed();
     if (!heading.isEmpty())
         return heading;
+    if (TPageTable::entry(page).kind == TPageKind::Cover)
+        return TextData::text(QStringLiteral(":/data/pages.txt"), QStringLiteral("status.cover"));
     // The four advert pages are alike: each is told by the section it closes.
     QString section;
     for (PageId id : TPageTable::readingOrder()) {

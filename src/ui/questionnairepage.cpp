@@ -1,5 +1,6 @@
 #include "ui/questionnairepage.h"
 
+#include "book/quiz/drivingforce.h"
 #include "ui/deferredbuild.h"
 #include "ui/pagebuilder.h"
 #include "ui/widgets/choicegroup.h"
@@ -262,7 +263,9 @@ ResultChart *QuestionnairePage::resultChart(const Quiz::QuizRecord &record)
 ResultReport::Content QuestionnairePage::reportContent() const
 {
     ResultReport::Content content;
-    content.title = QString::fromUtf8(TPageTable::entry(m_record->page).heading).simplified();
+    content.fileStem = Quiz::commonText(QStringLiteral("report.title")).arg(m_record->text(QStringLiteral("name")));
+    content.title = QChar(0x300A) + content.fileStem + QChar(0x300B);
+    content.answers = answersGiven();
     content.when = QDateTime::currentDateTime();
     content.chart = m_chart;
     const auto shown = [this](const QString &name) {
@@ -311,6 +314,34 @@ ResultReport::Content QuestionnairePage::reportContent() const
     if (m_resultBox)
         content.verdict = m_resultBox->toPlainText();
     return content;
+}
+
+// Short enough to read on one page: a short option as written, a long one by its letter.
+QString QuestionnairePage::answersGiven() const
+{
+    QStringList answers;
+    if (m_questions) {
+        for (const TChoiceQuestion &q : m_questions->Questions) {
+            if (q.AnswerIndex < 0)
+                continue;
+            const QString option = q.options.value(q.AnswerIndex);
+            answers << QString::number(q.Number) + QLatin1Char('.')
+                           + (option.size() <= 6 ? option : QString(QChar(QLatin1Char('A' + q.AnswerIndex))));
+        }
+        return answers.join(QStringLiteral("　"));
+    }
+    // Score boxes: box 2k and its partner 2k + 1 hold pair k + 1.
+    if (const auto *drivers = dynamic_cast<const DrivingForceTest *>(m_test.get())) {
+        const QString join = Quiz::commonText(QStringLiteral("report.pair.join"));
+        for (int i = 0; i + 1 < DrivingForceTest::kBoxes; i += 2) {
+            if (drivers->text(i).isEmpty() && drivers->text(i + 1).isEmpty())
+                continue;
+            answers << Quiz::commonText(QStringLiteral("report.pair"))
+                           .arg(drivers->box(i).pair)
+                           .arg(drivers->text(i) + join + drivers->text(i + 1));
+        }
+    }
+    return answers.join(QStringLiteral("　"));
 }
 
 QPlainTextEdit *QuestionnairePage::textBox(const QString &name, const QString &text, const FontSpec &font, int height,

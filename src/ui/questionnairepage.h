@@ -78,6 +78,7 @@ public:
     ResultChart *chart() const { return m_chart; }
     // The result as the report shows it: title, the fields' texts, the verdict, the chart.
     ResultReport::Content reportContent() const;
+    QString answersGiven() const;
     void gap(int pixels);
     void setY(int y) { m_y = y; }
 

@@ -1,6 +1,7 @@
 #include "ui/readingstatus.h"
 
 #include "book/quiz/records.h"
+#include "book/search.h"
 #include "book/texts.h"
 #include "ui/questionnairepage.h"
 
@@ -33,9 +34,8 @@ ReadingStatus::ReadingStatus(QStatusBar *bar)
 void ReadingStatus::showPage(PageId page, QuestionnairePage *questionnaire)
 {
     const TPageEntry &entry = TPageTable::entry(page);
-    QString heading = QString::fromUtf8(entry.heading).simplified();
-    if (heading.isEmpty())
-        heading = pageText("status.cover");
+    // Pages without a heading (the cover, the advert pages) are told by the title find gives them.
+    const QString heading = BookIndex::pageTitle(page).simplified();
     const QString place = pageText("status.place").arg(entry.readingPosition).arg(kPageCount);
     m_place->setText(heading + QStringLiteral("　　") + place);
 

@@ -75,6 +75,10 @@ void paint(QPagedPaintDevice &device, const Content &content)
         content.chart->paintChart(p, QRect(0, y, kWidth, chartHeight));
         y += chartHeight + 18;
     }
+    if (!content.answers.isEmpty()) {
+        block(text("report.answers"), 14, true, 4);
+        block(content.answers, 12, false, 18);
+    }
     y = qMax(y, height - 60);
     p.setPen(QColor(0x55, 0x55, 0x55));
     block(text("report.closing"), 13, false, 0);
@@ -99,14 +103,14 @@ bool savePdf(const QString &file, const Content &content, QString *error)
 void save(QWidget *parent, const Content &content)
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString name = content.title + QLatin1Char(' ') + content.when.date().toString(QStringLiteral("yyyy-MM-dd"))
+    const QString name = content.fileStem + QLatin1Char(' ') + content.when.date().toString(QStringLiteral("yyyy-MM-dd"))
                          + QStringLiteral(".pdf");
     const QString file = chooser()(parent, QDir(folder).filePath(name));
     if (file.isEmpty())
         return;
     QString error;
     if (!savePdf(file, content, &error))
-        MessageBox::notice(parent, text("report.failed").arg(QDir::toNativeSeparators(file), error));
+        MessageBox::warning(parent, text("report.failed.title"), text("report.failed").arg(QDir::toNativeSeparators(file), error));
 }
 
 void print(QWidget *parent, const Content &content)

@@ -17,10 +17,12 @@ class ResultChart;
 namespace ResultReport {
 
 struct Content {
-    QString title;
+    QString title;            // 《short name结果》
+    QString fileStem;         // the same without the book-title marks, for the proposed file name
     QDateTime when;
     QStringList lines;        // score or totals, as the fields show them
     QString verdict;
+    QString answers;          // every answer given, in question order
     const ResultChart *chart = nullptr;
 };
 

@@ -6,7 +6,7 @@ function(require path)
 endfunction()
 
 foreach(path bin/pathora share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml
-             share/man/man1/pathora.1.gz share/doc/pathora/copyright share/doc/pathora/changelog.gz)
+             share/man/man1/pathora.1.gz share/man/zh_CN/man1/pathora.1.gz share/doc/pathora/copyright share/doc/pathora/changelog.gz)
     require(${path})
 endforeach()
 

@@ -104,11 +104,17 @@ private slots:
     {
         m_window->navigator().GoToPage(kStartPage);
         QVERIFY(place().endsWith(QStringLiteral("第 1 / 42 页")));
+        QVERIFY(place().startsWith(QStringLiteral("首页")));   // the word the menu's "返回首页" uses
         QVERIFY(m_window->statusBar()->findChild<QLabel *>("StatusProgress")->text().isEmpty());
+        // Every page has a label of its own, the four advert pages and the cover included.
+        QSet<QString> labels{place().section(QStringLiteral("　　"), 0, 0)};
         for (int step = 2; step <= kPageCount; ++step) {
             m_window->navigator().GoNext();
             const TPageEntry &e = TPageTable::entry(m_window->navigator().currentPage());
-            QVERIFY(place().startsWith(QString::fromUtf8(e.heading).simplified()));
+            const QString label = place().section(QStringLiteral("　　"), 0, 0);
+            QVERIFY2(!label.isEmpty() && !labels.contains(label), qPrintable(place()));
+            labels.insert(label);
+            QVERIFY(label.startsWith(QString::fromUtf8(e.heading).simplified()));
             QVERIFY2(place().endsWith(QStringLiteral("第 %1 / 42 页").arg(step)), qPrintable(place()));
         }
         QCOMPARE(m_window->frameGeometry().size(), QSize(TForm2::kOuterWidth, TForm2::kOuterHeight));
@@ -313,12 +319,15 @@ private slots:
         auto *save = m_window->page(page)->findChild<QPushButton *>("SaveResult");
         const auto seen = TestSupport::expectModal([save] { QTest::mouseClick(save, Qt::LeftButton); });
         ResultReport::setFileChooser({});
-        const QString title = QString::fromUtf8(TPageTable::entry(page).heading).simplified();
-        QVERIFY(QFileInfo(proposed).fileName().startsWith(title));
+        // Named by the questionnaire's short name, not by the page heading.
+        const QString title = r.text(QStringLiteral("name"));
+        QVERIFY2(QFileInfo(proposed).fileName().startsWith(title), qPrintable(proposed));
+        QVERIFY(!QFileInfo(proposed).fileName().contains(QString::fromUtf8(TPageTable::entry(page).heading).simplified()));
         QCOMPARE(QFileInfo(file).isFile(), writable);
         QCOMPARE(seen.shown, !writable);
         if (!writable) {
             QVERIFY(seen.text.contains(QStringLiteral("结果.pdf")));
+            QCOMPARE(seen.title, QStringLiteral("保存失败"));
             QVERIFY2(seen.text.contains(target == QLatin1String("fifo") ? QStringLiteral("不是普通文件") : QStringLiteral("不存在")),
                      qPrintable(seen.text));
             if (target == QLatin1String("fifo")) {   // still the pipe it was
@@ -336,6 +345,11 @@ private slots:
                                  .remove(QLatin1Char(' '));
         QVERIFY2(text.contains(QString(title).remove(QLatin1Char(' '))), qPrintable(text.left(200)));
         QVERIFY2(text.contains(fieldText(page, field).remove(QLatin1Char(' '))), qPrintable(text.left(400)));
+        // The answers given are listed, up to the last question or pair.
+        const int last = r.variant == Quiz::Variant::DrivingForce ? DrivingForceTest::kPairs : r.questionCount;
+        QVERIFY2(text.contains(r.variant == Quiz::Variant::DrivingForce ? QStringLiteral("第%1组").arg(last)
+                                                                       : QStringLiteral("%1.").arg(last)),
+                 qPrintable(text.right(400)));
     }
 };
 

@@ -139,7 +139,7 @@ private slots:
         search(query);
         QTest::keyClick(field(), Qt::Key_Return);
         QTest::keyClick(field(), Qt::Key_F3);
-        QCOMPARE(status()->text(), u("未找到"));
+        QCOMPARE(status()->text(), u("没有找到匹配的内容"));
         QVERIFY(!bar()->results()->isVisible());
         QCOMPARE(m_window->navigator().currentPage(), 2);
         QCOMPARE(m_window->scrollPosition(), 300);

@@ -1,4 +1,5 @@
 // The questionnaire pages driven as a reader would: real radio buttons, real buttons, the box.
+#include "book/quiz/records.h"
 #include "ui/mainwindow.h"
 #include "ui/widgets/choicegroup.h"
 #include "testsupport.h"
@@ -6,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -74,6 +76,29 @@ QPushButton *button(TForm2 &w, const PageFacts &f)
 class TestQuestionnairePages : public QObject {
     Q_OBJECT
 private slots:
+    // A result box has no scroll bar: the longest verdict of every band must show whole in it.
+    void everyVerdictShowsWhole_data()
+    {
+        QTest::addColumn<int>("page");
+        for (const Quiz::QuizRecord &r : Quiz::records())
+            if (*r.resultBox && !r.bandStarts.isEmpty())
+                QTest::addRow("TabSheet%d", r.page) << r.page;
+    }
+    void everyVerdictShowsWhole()
+    {
+        QFETCH(int, page);
+        const Quiz::QuizRecord &r = *Quiz::recordFor(page);
+        auto w = TestSupport::makeWindow();
+        w->navigator().GoToPage(page);
+        auto *box = w->page(page)->findChild<QPlainTextEdit *>(QString::fromLatin1(r.resultBox));
+        QVERIFY(box);
+        for (int band = 1; band <= r.bandStarts.size() + 1; ++band) {
+            box->setPlainText(r.text(QStringLiteral("verdict%1").arg(band)));
+            QCoreApplication::processEvents();
+            QVERIFY2(box->verticalScrollBar()->maximum() == 0, qPrintable(QStringLiteral("verdict%1: %2 lines too many").arg(band).arg(box->verticalScrollBar()->maximum())));
+        }
+    }
+
     void takingATestOnScreen_data()
     {
         QTest::addColumn<int>("page");

@@ -138,6 +138,10 @@ private slots:
             QVERIFY2(box->height() >= PageBuilder::fittedHeight(box), qPrintable(box->objectName()));
             QCOMPARE(box->verticalScrollBar()->maximum(), 0);
         }
+        // So do labels of several lines, such as the section introductions: a label clips silently.
+        for (QLabel *label : m_window->page(page)->findChildren<QLabel *>())
+            if (label->wordWrap() && label->text().contains(QLatin1Char('\n')))
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text().left(20)));
     }
 
     void onlyTheInterviewArticleScrollsAndOnlyTheResumeTemplateTakesTyping()

@@ -175,6 +175,7 @@ ChartModel chartFor(const QuizRecord &record, const IPageTest &test)
             break;
         }
     }
+    chart.name = record.text(QStringLiteral("name"));
     chart.guide = record.optionalText(QStringLiteral("chart.guide"));
     return chart;
 }

@@ -29,6 +29,7 @@ struct ChartItem {
 struct ChartModel {
     enum class Kind { Scale, Marks, Bars, Columns, Balances };
     Kind kind = Kind::Scale;
+    QString name;                 // the questionnaire's short name
     QString guide;                // how to read the chart
     // Scale: the possible scores, the bands over them (none for a plain scale) and the score.
     int low = 0;

@@ -25,6 +25,11 @@ void MessageBox::noticeOkCancel(QWidget *parent, const QString &text)
     run(parent, QMessageBox::NoIcon, QStringLiteral("提示"), text, QMessageBox::Ok | QMessageBox::Cancel);
 }
 
+void MessageBox::warning(QWidget *parent, const QString &title, const QString &text)
+{
+    run(parent, QMessageBox::Warning, title, text, QMessageBox::Ok);
+}
+
 void MessageBox::standardError(QWidget *parent, const QString &text)
 {
     run(parent, QMessageBox::Critical, QStringLiteral("Pathora"), text, QMessageBox::Ok);

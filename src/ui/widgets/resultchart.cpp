@@ -75,7 +75,8 @@ QRect ResultChart::drawingArea(const QRect &area) const
 void ResultChart::setModel(const Quiz::ChartModel &model)
 {
     m_model = model;
-    setAccessibleName(m_model.summary.isEmpty() ? m_model.guide.section(QChar(0x3002), 0, 0) : m_model.summary);
+    // Named by what it shows on screen: its caption and the questionnaire it belongs to.
+    setAccessibleName(Quiz::commonText(QStringLiteral("chart.name")).arg(Quiz::commonText(QStringLiteral("chart.caption")), m_model.name));
     setAccessibleDescription(m_model.description());
     setCursor(m_model.kind == Quiz::ChartModel::Kind::Columns ? Qt::PointingHandCursor : Qt::ArrowCursor);
     m_picked = 0;
