@@ -18,7 +18,7 @@ packages=(g++ cmake make qt6-base-dev libgl-dev zlib1g-dev libjpeg-dev qt6-trans
 # the system's Noto CJK faces, which the program itself no longer needs; it validates the
 # installed files and the package; and it reads the program's tree as a screen reader does (AT-SPI).
 test_packages=(clang strace xvfb dbus-daemon fonts-noto-cjk desktop-file-utils appstream lintian dpkg-dev file poppler-utils
-               python3-pyatspi at-spi2-core)
+               python3-pyatspi at-spi2-core openbox x11-utils)
 
 install_missing() {
     local missing=()

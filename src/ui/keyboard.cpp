@@ -4,10 +4,13 @@
 #include "book/texts.h"
 #include "ui/mainwindow.h"
 #include "ui/platform/messagebox.h"
+#include "ui/widgets/choicegroup.h"
+#include "ui/widgets/focusmark.h"
 #include "ui/widgets/linklabel.h"
 #include "ui/widgets/resultchart.h"
 
 #include <QAbstractButton>
+#include <QRadioButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -40,8 +43,18 @@ QPlainTextEdit *textBoxOf(QWidget *w)
     return nullptr;
 }
 
+// A question is one stop; its options are reached with the arrows.
+bool isOptionOfQuestion(const QWidget *w)
+{
+    return qobject_cast<const QAbstractButton *>(w) && qobject_cast<const ChoiceGroup *>(w->parentWidget());
+}
+
 bool takesTab(const QWidget *w)
 {
+    if (qobject_cast<const ChoiceGroup *>(w))
+        return true;
+    if (isOptionOfQuestion(w))
+        return false;
     if (qobject_cast<const LinkLabel *>(w) || qobject_cast<const QAbstractButton *>(w)
         || qobject_cast<const QComboBox *>(w) || qobject_cast<const ResultChart *>(w))
         return true;
@@ -55,7 +68,7 @@ bool takesTab(const QWidget *w)
 } // namespace
 
 KeyboardAccess::KeyboardAccess(TForm2 &window, QScrollArea &area, TNavigator &navigator)
-    : QObject(&window), m_window(window), m_area(area), m_navigator(navigator)
+    : QObject(&window), m_window(window), m_area(area), m_navigator(navigator), m_ring(new FocusRing(area.widget()))
 {
     qApp->installEventFilter(this);
 }
@@ -70,7 +83,7 @@ void KeyboardAccess::pageBuilt(QWidget *page)
             box->setFocusPolicy(takesTab(box) ? Qt::StrongFocus : Qt::ClickFocus);
         if (auto *link = qobject_cast<LinkLabel *>(w))
             link->setFocusPolicy(Qt::StrongFocus);
-        if (takesTab(w) && w->focusPolicy() & Qt::TabFocus)
+        if (takesTab(w) && (w->focusPolicy() & Qt::TabFocus || qobject_cast<ChoiceGroup *>(w)))
             chain << w;
     }
     // Reading order: top to bottom, then left to right, in page coordinates.
@@ -100,7 +113,15 @@ void KeyboardAccess::pageBuilt(QWidget *page)
 
 void KeyboardAccess::pageShown(QWidget *page)
 {
+    if (m_ring)
+        m_ring->follow(nullptr);
     page->setFocus(Qt::OtherFocusReason);
+}
+
+bool KeyboardAccess::marksFocus(const QWidget *w) const
+{
+    return m_keyboard && w && !m_chains.contains(const_cast<QWidget *>(w)) && m_area.widget()
+           && m_area.widget()->isAncestorOf(w) && w != m_ring;
 }
 
 void KeyboardAccess::showKeys()
@@ -110,17 +131,30 @@ void KeyboardAccess::showKeys()
 
 bool KeyboardAccess::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!watched->isWidgetType() || QApplication::activeModalWidget())
+    if (!watched->isWidgetType() || QApplication::activeModalWidget() || !m_ring)
         return false;
     auto *target = static_cast<QWidget *>(watched);
     if (target->window() != &m_window)
         return false;
+    // The focus ring follows the keyboard; a click puts it away.
+    if (event->type() == QEvent::MouseButtonPress) {
+        m_keyboard = false;
+        m_ring->follow(nullptr);
+        return false;
+    }
     if (event->type() == QEvent::FocusIn) {
         // A control reached by the keyboard is brought into view with some room around it.
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
-            if (m_area.widget() && m_area.widget()->isAncestorOf(target))
-                m_area.ensureWidgetVisible(target, 20, 60);
+        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && m_area.widget()
+            && m_area.widget()->isAncestorOf(target))
+            m_area.ensureWidgetVisible(target, 20, 60);
+        if (marksFocus(target))
+            m_ring->follow(target);
+        return false;
+    }
+    if (event->type() == QEvent::FocusOut) {
+        if (target == m_ring->target())
+            m_ring->follow(nullptr);
         return false;
     }
     if (event->type() != QEvent::KeyPress)
@@ -129,6 +163,7 @@ bool KeyboardAccess::eventFilter(QObject *watched, QEvent *event)
     if (target != QApplication::focusWidget() && QApplication::focusWidget())
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
+    m_keyboard = true;
     if (key->key() == Qt::Key_Tab && !(key->modifiers() & ~(Qt::KeypadModifier)))
         return tab(target, true);
     if (key->key() == Qt::Key_Backtab || (key->key() == Qt::Key_Tab && key->modifiers() == Qt::ShiftModifier))
@@ -151,6 +186,8 @@ bool KeyboardAccess::tab(QWidget *focus, bool forward)
         for (int step = 1; step <= chain.size(); ++step) {
             const int i = int((at + (forward ? step : chain.size() - step)) % chain.size());
             QWidget *w = chain[i];
+            if (auto *question = qobject_cast<ChoiceGroup *>(w))
+                w = question->entryOption();
             if (w && w->isVisible() && w->isEnabled()) {
                 w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
                 return true;
@@ -169,6 +206,7 @@ bool KeyboardAccess::windowKey(QWidget *focus, int key, Qt::KeyboardModifiers mo
         case Qt::Key_Left: m_navigator.GoPrevious(); return true;
         case Qt::Key_Right: m_navigator.GoNext(); return true;
         case Qt::Key_Home: m_navigator.GoHome(); return true;
+        case Qt::Key_Up: m_navigator.GoToContents(); return true;
         default: return false;
         }
     }

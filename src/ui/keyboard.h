@@ -5,14 +5,16 @@
 #include <QObject>
 #include <QPointer>
 
+class FocusRing;
 class QScrollArea;
 class QWidget;
 class TForm2;
 class TNavigator;
 
 // Everything the mouse does, the keyboard does: the window keys (scrolling, page turning,
-// closing, the list of keys), a Tab chain per page in reading order that stays on the page,
-// focus on the page after every page change, and the focused control scrolled into view.
+// closing, the list of keys), a Tab chain per page in reading order that stays on the page (a
+// question is one stop), focus on the page after every page change, and the focused control
+// scrolled into view and marked.
 class KeyboardAccess : public QObject {
     Q_OBJECT
 public:
@@ -33,6 +35,8 @@ private:
     bool windowKey(QWidget *focus, int key, Qt::KeyboardModifiers modifiers);
     bool scroll(QWidget *focus, int key, Qt::KeyboardModifiers modifiers);
     bool tab(QWidget *focus, bool forward);
+    // A control of a page that the keyboard reached shows the focus ring.
+    bool marksFocus(const QWidget *w) const;
 
     // Each page's Tab chain in reading order, the page itself first.
     QHash<QWidget *, QList<QPointer<QWidget>>> m_chains;
@@ -40,4 +44,6 @@ private:
     TForm2 &m_window;
     QScrollArea &m_area;
     TNavigator &m_navigator;
+    QPointer<FocusRing> m_ring;   // a child of the client area, which may go first
+    bool m_keyboard = false;   // the last input was a key, not a click
 };

@@ -119,6 +119,7 @@ void TForm2::buildClientArea()
 
     m_client = new QWidget;
     m_client->setObjectName(QStringLiteral("ClientArea"));
+    m_client->setProperty("hidesDecorative", true);
     Skin::paintAsFrame(m_client);
 
     m_pageControl = new QStackedWidget(m_client);
@@ -132,6 +133,7 @@ void TForm2::buildClientArea()
     m_leftStrip->setObjectName(QStringLiteral("Panel26"));
     for (QFrame *strip : {m_rightStrip, m_leftStrip}) {
         strip->setFrameShape(QFrame::NoFrame);
+        strip->setProperty("decorative", true);
         Skin::paintAsFrame(strip);
     }
 
@@ -393,27 +395,57 @@ void TForm2::showEvent(QShowEvent *event)
     if (m_shownOnce)
         return;
     m_shownOnce = true;
-    // The outer size counts the frame. Where the screen's free area is smaller (a laptop at 150 %),
-    // the window takes the largest size that fits, so its frame and menu stay on screen.
-    const QSize frame = frameGeometry().size() - geometry().size();
-    QRect outer(QPoint(), QSize(kOuterWidth, kOuterHeight));
+    fitToScreen(QSize(kOuterWidth, kOuterHeight));
+}
+
+// The outer size counts the frame. Where the screen's free area is smaller (a laptop at 150 %),
+// the window takes the largest size that fits, so its frame, menu and status bar stay on screen.
+void TForm2::fitToScreen(const QSize &wanted)
+{
+    m_fittedFrame = frameGeometry().size() - geometry().size();
+    QRect outer(QPoint(), wanted);
     // A screen whose free area is empty or beyond any real one (an absurd scale factor) is not
     // trusted: the window then keeps its first size at the screen's corner.
     constexpr int kLargestScreen = 1 << 16;
     QScreen *s = screen();
-    const QRect free = s ? s->availableGeometry() : QRect();
+    QRect free = s ? s->availableGeometry() : QRect();
     if (free.isValid() && free.width() <= kLargestScreen && free.height() <= kLargestScreen
         && qAbs(free.x()) <= kLargestScreen && qAbs(free.y()) <= kLargestScreen) {
+        // At a fractional scale a window manager's frame, rounded to whole device pixels, can come
+        // out a pixel larger than its size in our pixels: keep that pixel free.
+        const qreal ratio = s->devicePixelRatio();
+        const int slack = !m_refitted || qFuzzyCompare(ratio, qRound(ratio) * 1.0) ? 0 : 1;
+        free.adjust(0, 0, -slack, -slack);
         outer.setSize(outer.size().boundedTo(free.size()));
         outer.moveCenter(free.center());
+        outer.moveTopLeft(QPoint(qMax(free.left(), outer.left()), qMax(free.top(), outer.top())));
     }
-    resize(outer.size() - frame);
+    resize(outer.size() - m_fittedFrame);
     move(outer.topLeft());
+}
+
+// A window manager tells the frame's size only after the window is first shown; the window was
+// fitted with the frame it had then. Fitted once more with the real frame, it stays on screen.
+void TForm2::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    refitOnceFrameKnown();
+}
+
+void TForm2::refitOnceFrameKnown()
+{
+    if (!m_shownOnce || m_refitted || frameGeometry().size() - geometry().size() == m_fittedFrame)
+        return;
+    m_refitted = true;
+    QScreen *s = screen();
+    if (s && !s->availableGeometry().contains(frameGeometry()))
+        fitToScreen(QSize(kOuterWidth, kOuterHeight));
 }
 
 void TForm2::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    refitOnceFrameKnown();
     finishCurrentPage();
     fitClientWidth();
 }

@@ -43,6 +43,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     // INavigationSurface
@@ -68,6 +69,8 @@ private:
     void prepareForShow(PageId id);
     int firstViewEnd() const;
     void fitClientWidth();
+    void fitToScreen(const QSize &wanted);
+    void refitOnceFrameKnown();
     bool handleWheel(QWidget *target, class QWheelEvent *event);
 
     TNavigator m_navigator;
@@ -90,5 +93,7 @@ private:
     ReadingStatus *m_status = nullptr;
     int m_wheelRemainder = 0;
     bool m_shownOnce = false;
+    bool m_refitted = false;
+    QSize m_fittedFrame;   // the frame's size when the window was fitted to the screen
     bool m_idleBuildStarted = false;
 };

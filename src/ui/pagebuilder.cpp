@@ -84,6 +84,10 @@ QWidget *makeTextBox(QWidget *page, const TContentBlock &b)
     }
     box->setPlainText(b.text);
     applyColor(box, b.font.color);
+    // A box the reader writes in says what it is for.
+    if (b.editable)
+        box->setAccessibleName(TextData::optional(QStringLiteral(":/data/fields.txt"),
+                                                  QStringLiteral("name.%1.%2").arg(page->objectName(), b.name)));
     return box;
 }
 

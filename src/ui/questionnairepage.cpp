@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTextBlock>
 #include <QMainWindow>
 #include <QScrollArea>
@@ -402,25 +403,74 @@ void QuestionnairePage::finish()
     m_test->Finish(*this);
     if (!m_noticeShown) {
         setMarks({});
+        // The result is the first thing a screen reader says: the chart takes the focus, named
+        // by the score and its band, with the verdict as its description.
         if (m_chart) {
             m_chart->setModel(Quiz::chartFor(*m_record, *m_test));
             m_chart->show();
-        }
-        // The first result control takes the focus, so that a screen reader says the score.
-        if (m_firstWritten)
+            m_chart->setAccessibleName(Quiz::commonText(QStringLiteral("result.heard")).arg(resultInWords()));
+            const QString verdict = m_resultBox ? m_resultBox->toPlainText().trimmed() : QString();
+            m_chart->setAccessibleDescription(verdict.isEmpty() ? m_chart->model().description()
+                                                                : verdict + QLatin1Char('\n') + m_chart->model().description());
+            m_chart->setFocus(Qt::OtherFocusReason);
+            if (QScrollArea *area = clientArea())
+                area->ensureWidgetVisible(m_chart, 0, 20);
+        } else if (m_firstWritten) {
             m_firstWritten->setFocus(Qt::OtherFocusReason);
+        }
         m_firstWritten = nullptr;
         return;
     }
     setMarks(m_test->unansweredItems());
     if (m_marked.isEmpty())
         return;
-    // The box has closed: bring the first missing item into sight.
-    auto *window = qobject_cast<QMainWindow *>(m_page->window());
-    auto *area = window ? qobject_cast<QScrollArea *>(window->centralWidget()) : nullptr;
-    QWidget *first = m_itemWidgets.value(m_marked.first());
+    // The box has closed: bring the first missing item into sight and the focus to it, so that a
+    // screen reader says its prompt.
+    QScrollArea *area = clientArea();
+    QWidget *first = nullptr;
+    for (QWidget *w : m_itemWidgets.values(m_marked.first()))
+        if (!first || w->y() < first->y() || (w->y() == first->y() && w->x() < first->x()))
+            first = w;
     if (area && first)
         area->ensureWidgetVisible(first, 0, 60);
+    if (auto *question = qobject_cast<ChoiceGroup *>(first))
+        question->entryOption()->setFocus(Qt::OtherFocusReason);
+    else if (first)
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+QScrollArea *QuestionnairePage::clientArea() const
+{
+    auto *window = qobject_cast<QMainWindow *>(m_page->window());
+    return window ? qobject_cast<QScrollArea *>(window->centralWidget()) : nullptr;
+}
+
+// The result in a few words: the score with its band, the counts, or the line that sums up.
+QString QuestionnairePage::resultInWords() const
+{
+    const Quiz::ChartModel &chart = m_chart->model();
+    const auto shown = [this](const QString &name) {
+        QWidget *w = m_fields.value(name);
+        if (auto *edit = qobject_cast<QLineEdit *>(w))
+            return edit->text().trimmed();
+        if (auto *label = qobject_cast<QLabel *>(w))
+            return label->text().trimmed();
+        return QString();
+    };
+    const QString separator = Quiz::commonText(QStringLiteral("chart.separator"));
+    switch (chart.kind) {
+    case Quiz::ChartModel::Kind::Scale: {
+        QStringList parts{shown(QString::fromLatin1(m_record->scoreField))};
+        for (const Quiz::ChartBand &band : chart.bands)
+            if (band.low <= chart.score && chart.score <= band.high && !band.name.isEmpty())
+                parts << band.name;
+        return parts.join(separator);
+    }
+    case Quiz::ChartModel::Kind::Marks:
+        return shown(QStringLiteral("Label567"));
+    default:
+        return chart.summary.isEmpty() ? chart.description() : chart.summary;
+    }
 }
 
 void QuestionnairePage::answerChanged()
@@ -470,8 +520,11 @@ void QuestionnairePage::noteWritten(QWidget *w)
 void QuestionnairePage::addResultLine(const QString &line)
 {
     noteWritten(m_resultBox);
-    if (m_resultBox)
+    if (m_resultBox) {
         m_resultBox->appendPlainText(line);
+        // Given the focus, the box is read from its start, not from its last line.
+        m_resultBox->moveCursor(QTextCursor::Start);
+    }
 }
 
 void QuestionnairePage::setFieldText(const QString &name, const QString &text)

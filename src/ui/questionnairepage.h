@@ -129,6 +129,8 @@ private:
     const Quiz::QuizRecord *m_record = nullptr;
 
     void setMarks(const QVector<int> &items);
+    QString resultInWords() const;
+    class QScrollArea *clientArea() const;
 
     template <typename Step>
     bool deferred(Step step);

@@ -43,6 +43,7 @@ def book_data():
     topics = re.findall(r'\{\d+, "([^"]+)", (\d+), "Label\d+", "Label\d+"\}', links)
     headings = dict(re.findall(r'\{(\d+), \d+, K::\w+, "([^"]*)"', read("src/book/pagetable.cpp")))
     eq = read("data/quiz/eq.txt")
+    common = read("data/quiz/common.txt")
     entries = dict(re.findall(r"^@@ (q\d+(?:\.opts)?)\n(.*?)(?=^@@ |\Z)", eq, re.M | re.S))
     questions = {int(k[1:]): v.strip() for k, v in entries.items() if not k.endswith(".opts")}
     options = {int(k[1:-5]): [o.strip() for o in v.splitlines() if o.strip()]
@@ -67,6 +68,10 @@ def book_data():
         "enter_caption": window_text("picture.enter.jpg"),
         "questions": questions,
         "options": options,
+        "incomplete": common.split("@@ incomplete\n")[1].split("\n")[0],
+        "finish": common.split("@@ finish\n")[1].split("\n")[0],
+        "result_heard": common.split("@@ result.heard\n")[1].split("\n")[0].replace("%1", ""),
+        "notice_title": "提示",
     }
 
 
@@ -93,10 +98,10 @@ def check(pid):
             return None, []
         return a, [a.getName(i).lower() for i in range(a.nActions)]
 
-    def press(o):
+    def press(o, accepted=PRESS):
         a, names = actions(o)
         for i, name in enumerate(names):
-            if name in PRESS:
+            if name in accepted:
                 return a.doAction(i)
         raise Missing(f"{o.getRoleName()} '{o.name}' has no press action (actions: {names})")
 
@@ -128,6 +133,80 @@ def check(pid):
                 pass
         return None
 
+    # What a screen reader is told as things happen: focus changes and windows that open.
+    from gi.repository import GLib
+    heard = []
+
+    def on_event(e):
+        try:
+            if e.type.startswith("object:state-changed:focused") and not e.detail1:
+                return
+            o = e.source
+            heard.append((e.type, o.getRoleName(), o.name or "", o.description or "", o))
+        except Exception:
+            pass
+
+    pyatspi.Registry.registerEventListener(on_event, "object:state-changed:focused", "window:activate")
+
+    def pump():
+        context = GLib.MainContext.default()
+        while context.pending():
+            context.iteration(False)
+
+    def next_heard(what, after, want, seconds=15):
+        """The first event after index `after` for which want(event) holds."""
+        def probe():
+            pump()
+            for i in range(after, len(heard)):
+                if want(heard[i]):
+                    return i
+            return None
+        return wait_for(what, probe, seconds)
+
+    def text_of(o):
+        try:
+            t = o.queryText()
+            return t.getText(0, t.characterCount)
+        except NotImplementedError:
+            return None
+
+    def keys(*syms):
+        for sym in syms:
+            pyatspi.Registry.generateKeyboardEvent(sym, None, pyatspi.KEY_SYM)
+            time.sleep(0.05)
+
+    def click(o):
+        e = o.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        pyatspi.Registry.generateMouseEvent(e.x + e.width // 2, e.y + e.height // 2, pyatspi.MOUSE_B1C)
+
+    def scroll_into_view(o):
+        # The window's vertical scroll bar, set over AT-SPI, as a reader drags it.
+        bars = [b for b in descendants(app) if b.getRole() == pyatspi.ROLE_SCROLL_BAR and shown(b)
+                and b.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).height > 200]
+        bar = max(bars, key=lambda b: b.queryValue().maximumValue, default=None)
+        view = next((v for v in descendants(app) if v.getRole() == pyatspi.ROLE_LAYERED_PANE), None)
+        if bar is None or view is None:
+            raise Missing("no vertical scroll bar to bring the Finish button into view")
+        value = bar.queryValue()
+        window = next(w for w in children(app) if w.getRole() == pyatspi.ROLE_FRAME)
+        frame = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+
+        # Set again while the page below grows (idle time may still be building it).
+        def inside():
+            e = o.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            if frame.y < e.y and e.y + e.height < frame.y + frame.height:
+                return True
+            value.currentValue = max(0, value.currentValue + (e.y - frame.y) - frame.height // 2)
+            time.sleep(0.2)
+            return None
+        try:
+            wait_for("", inside, 10)
+        except Missing:
+            e = o.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            raise Missing(f"the Finish button never came into view (at {e.y}, {e.height} high; window at {frame.y},"
+                          f" {frame.height} high; scroll bar {value.currentValue} of {value.maximumValue})")
+        time.sleep(0.3)
+
     app = wait_for("Pathora never appeared on the AT-SPI desktop", application, 30)
 
     def page_container():
@@ -152,6 +231,170 @@ def check(pid):
                 return o
         named = [f"{o.getRoleName()} '{o.name}'" for o in descendants(page) if o.name == name]
         raise Missing(f"no link named '{name}' on page '{page.name}' (objects so named: {named})")
+
+
+    def moments(app, eq, groups, data, problems):
+        finish = next((o for o in descendants(eq) if o.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                       and o.name == data["finish"]), None)
+        if finish is None:
+            raise Missing(f"EQ: no push button '{data['finish']}'")
+        missing = 29
+        def first_option(number):
+            return next(k for k in groups[number][1] if k.getRole() == pyatspi.ROLE_RADIO_BUTTON)
+        for number in sorted(groups):
+            if number != missing:
+                press(first_option(number), ("toggle",) + PRESS)
+        # An incomplete Finish pressed with the mouse: the alert, whole, and afterwards the question.
+        scroll_into_view(finish)
+        mark = len(heard)
+        click(finish)
+        def opened():
+            pump()
+            # The box's own activation, or the focus entering it: either way the reader is in it.
+            for h in heard[mark:]:
+                if h[1] == "alert" or (h[0].startswith("window:activate") and h[2] == data["notice_title"]):
+                    return h[4]
+                if h[0].startswith("object:state-changed:focused") and h[4].parent is not None:
+                    top = h[4]
+                    while top.parent is not None and top.parent.getRole() != pyatspi.ROLE_APPLICATION:
+                        top = top.parent
+                    if top.getRole() == pyatspi.ROLE_ALERT:
+                        return top
+            return None
+        try:
+            alert = wait_for("", opened)
+        except Missing:
+            windows = [f"{w.getRoleName()} '{w.name}'" for w in children(app)]
+            e = finish.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            raise Missing(f"the incomplete-answers box never opened (windows: {windows}; "
+                          f"clicked at {e.x + e.width // 2},{e.y + e.height // 2}; heard {[h[:3] for h in heard[mark:]]})")
+        told = f"{alert.getRoleName()} '{alert.name}': {alert.description}"
+        expected = f"{missing},{data['incomplete']}"
+        print(f"incomplete Finish, mouse: the reader hears {told!r}")
+        if alert.getRole() != pyatspi.ROLE_ALERT:
+            problems.append(f"the incomplete-answers box is a {alert.getRoleName()}, not an alert")
+        if alert.name != data["notice_title"]:
+            problems.append(f"the incomplete-answers box is named '{alert.name}', not '{data['notice_title']}'")
+        if expected not in alert.description:
+            problems.append(f"the incomplete-answers box tells '{alert.description}', not '{expected}'")
+        ok = next((o for o in descendants(alert) if o.getRole() == pyatspi.ROLE_PUSH_BUTTON), None)
+        if ok is None:
+            raise Missing("the incomplete-answers box has no button")
+        mark = len(heard)
+        press(ok)
+        try:
+            i = next_heard("", mark, lambda h: h[0].startswith("object:state-changed:focused")
+                           and h[1] not in ("frame", "alert", "layered pane", "filler"))
+            h = heard[i]
+            parent = h[4].parent
+            print(f"  the box closed: focus on {h[1]} '{h[2]}' in {parent.getRoleName()} '{parent.name}'")
+            if not (h[1] == "radio button" and parent.name.startswith(f"{missing}.")):
+                problems.append(f"after the box the focus is on {h[1]} '{h[2]}' in '{parent.name}', "
+                                f"not on question {missing}")
+        except Missing:
+            problems.append("after the incomplete-answers box no control took the focus")
+
+        # The complete Finish, pressed with the mouse: the result is heard first.
+        press(first_option(missing), ("toggle",) + PRESS)
+        scroll_into_view(finish)
+        mark = len(heard)
+        click(finish)
+        score = next((o for o in descendants(eq) if o.getRole() == pyatspi.ROLE_TEXT
+                      and (text_of(o) or "").strip().endswith("分")), None)
+        try:
+            # The click itself focuses the button; what the Finish then says comes after it.
+            i = next_heard("", mark, lambda h: h[0].startswith("object:state-changed:focused")
+                           and not (h[1] == "push button" and h[2] == data["finish"]))
+            h = heard[i]
+            shown = (text_of(score) or "").strip() if score else "?"
+            print(f"complete Finish, mouse: the reader hears {h[1]} '{h[2]}', then '{h[3][:60]}…'")
+            if not (h[2].startswith(data["result_heard"]) and shown in h[2]):
+                problems.append(f"after a complete Finish the focus is on {h[1]} '{h[2]}', "
+                                f"whose name does not state the score '{shown}'")
+            verdict = next((text_of(o) for o in descendants(eq) if o.getRole() == pyatspi.ROLE_TEXT
+                            and o is not score and len(text_of(o) or "") > 10), "")
+            if verdict and verdict.strip() not in h[3]:
+                problems.append("the result's description does not hold the verdict")
+        except Missing:
+            problems.append("after a complete Finish nothing took the focus")
+
+        keyboard_alone(data, problems)
+
+    def keyboard_alone(data, problems):
+        # The EQ test entered afresh (a page entry resets the answers), then the keyboard alone:
+        # Tab to each question, Space to answer it, Return on the Finish button.
+        KEY_TAB, KEY_SPACE, KEY_RETURN = 0xff09, 0x20, 0xff0d
+        contents = None
+        for o in descendants(app):
+            if o.getRole() in (pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_PUSH_BUTTON) and o.name == "返回目录页":
+                contents = o
+        if contents is None:
+            raise Missing("no menu command '返回目录页'")
+        press(contents)
+        page = current_page(data["contents_heading"])
+        press(link(page, data["eq_caption"]))
+        eq = current_page(data["eq_heading"])
+        tabs = answered = 0
+        for _ in range(200):
+            mark = len(heard)
+            keys(KEY_TAB)
+            tabs += 1
+            try:
+                i = next_heard("", mark, lambda h: h[0].startswith("object:state-changed:focused"), 5)
+            except Missing:
+                problems.append(f"Tab {tabs} moved the focus nowhere")
+                break
+            h = heard[i]
+            if h[1] == "radio button":
+                keys(KEY_SPACE)
+                answered += 1
+            elif h[1] == "push button" and h[2] == data["finish"]:
+                break
+        questions = len(data["questions"])
+        print(f"EQ by keyboard: {tabs} Tabs to the Finish button, {answered} questions answered on the way")
+        if answered != questions or tabs > questions + 6:
+            problems.append(f"EQ by keyboard: {tabs} Tabs for {questions} questions ({answered} answered)")
+        mark = len(heard)
+        keys(KEY_RETURN)
+        try:
+            i = next_heard("", mark, lambda h: h[0].startswith("object:state-changed:focused"))
+            print(f"complete Finish, keyboard: the reader hears {heard[i][1]} '{heard[i][2]}'")
+            if not heard[i][2].startswith(data["result_heard"]):
+                problems.append(f"after a keyboard Finish the focus is on '{heard[i][2]}'")
+        except Missing:
+            problems.append("after a keyboard Finish nothing took the focus")
+
+    def label_in_name(app, pages, problems):
+        # Every page in turn (the menu's next-page command): what a control shows is in its name,
+        # and nothing of another page is showing.
+        nxt = next((o for o in descendants(app) if o.getRole() in (pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_PUSH_BUTTON)
+                    and o.name == "下一页"), None)
+        home = next((o for o in descendants(app) if o.getRole() in (pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_PUSH_BUTTON)
+                     and o.name == "返回首页"), None)
+        if nxt is None or home is None:
+            raise Missing("no menu commands '返回首页' and '下一页'")
+        press(home)
+        seen, checked = set(), 0
+        for step in range(len(children(pages))):
+            on = wait_for("no page is shown", lambda: [p for p in children(pages) if shown(p)] or None)
+            if len(on) != 1:
+                problems.append(f"pages shown at once: {[p.name for p in on]}")
+            page = on[0]
+            if page.getIndexInParent() in seen:
+                break
+            seen.add(page.getIndexInParent())
+            for o in descendants(page):
+                if not shown(o) or o.getRole() not in (pyatspi.ROLE_LINK, pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_RADIO_BUTTON,
+                                                       pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_LABEL):
+                    continue
+                visible = " ".join((text_of(o) or "").split())
+                if visible and visible not in " ".join(o.name.split()):
+                    problems.append(f"{page.name}: {o.getRoleName()} shows '{visible}' but is named '{o.name}'")
+                checked += 1
+            if step + 1 < len(children(pages)):
+                press(nxt)
+                time.sleep(0.2)
+        print(f"label in name: {checked} controls on {len(seen)} pages")
 
     # The cover.
     cover = current_page(data["cover_heading"])
@@ -216,12 +459,16 @@ def check(pid):
         if others:
             problems.append(f"EQ: question {number} has options that are not radio buttons: {others}")
     print(f"EQ: {len(groups)} questions checked")
+
+    moments(app, eq, groups, data, problems)
+    label_in_name(app, pages, problems)
     return problems
 
 
-def inside():
+def inside(mode):
     try:
-        problems = check(int(os.environ["PATHORA_PID"]))
+        pid = int(os.environ["PATHORA_PID"])
+        problems = check_fit(pid) if mode == "fit" else check(pid)
     except Missing as e:
         problems = [str(e)]
     except Exception as e:   # a call over the bus that failed: the tree is not readable
@@ -270,11 +517,17 @@ def become_subreaper():
         pass
 
 
+# The two screens the program is read on: the checks above on a roomy one, and the window's fit on
+# a laptop screen at 150 %.
+SESSIONS = (("tree", "1280x1024", "1"), ("fit", "1280x800", "1.5"))
+
+
 def outside(build_dir):
     program = os.path.join(build_dir, "pathora")
-    for tool in ("Xvfb", "dbus-daemon"):
+    for tool, package in (("Xvfb", "xvfb"), ("dbus-daemon", "dbus-daemon"), ("openbox", "openbox"),
+                          ("xprop", "x11-utils")):
         if not shutil.which(tool):
-            print(f"tree.py: {tool} is not installed (Debian: xvfb, dbus-daemon)", file=sys.stderr)
+            print(f"tree.py: {tool} is not installed (Debian: {package})", file=sys.stderr)
             return 2
     if not os.access(program, os.X_OK):
         print(f"tree.py: {program} is not built", file=sys.stderr)
@@ -282,15 +535,22 @@ def outside(build_dir):
     if subprocess.run([sys.executable, "-c", "import pyatspi"], capture_output=True).returncode:
         print("tree.py: pyatspi is missing (Debian: python3-pyatspi, at-spi2-core)", file=sys.stderr)
         return 2
-
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(130))
     become_subreaper()
+    status = 0
+    for mode, screen, scale in SESSIONS:
+        status = max(status, session(program, mode, screen, scale))
+    if not status:
+        print("The screen-reader tree is complete.")
+    return status
+
+
+def session(program, mode, screen, scale):
     runtime = tempfile.mkdtemp(prefix="pathora-atspi-")
     log = open(os.path.join(runtime, "pathora.log"), "w+")
     pgid = None
     try:
-        xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten",
-                                 "tcp"],
+        xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", f"{screen}x24", "-nolisten", "tcp"],
                                 stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, process_group=0)
         pgid = xvfb.pid
         env = {k: v for k, v in os.environ.items() if not k.startswith(("AT_SPI", "DBUS_", "QT_", "WAYLAND"))}
@@ -299,9 +559,13 @@ def outside(build_dir):
                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, env=env,
                                process_group=pgid)
         env["DBUS_SESSION_BUS_ADDRESS"] = read_line(bus.stdout, "the session bus")
-        qt = dict(QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        # A real window manager: it frames the window, gives it the focus and tells its work area.
+        subprocess.Popen(["openbox", "--sm-disable"], env=env, stdout=log, stderr=log, process_group=pgid)
+        wait_for_window_manager(env)
+        qt = dict(QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+                  QT_SCALE_FACTOR=scale)
         app = subprocess.Popen([program], env=dict(env, **qt), stdout=log, stderr=log, process_group=pgid)
-        checker = subprocess.Popen([sys.executable, os.path.abspath(__file__), "--inside"],
+        checker = subprocess.Popen([sys.executable, os.path.abspath(__file__), "--inside", mode],
                                    env=dict(env, PATHORA_PID=str(app.pid)), process_group=pgid)
         try:
             status = checker.wait(timeout=TIMEOUT)
@@ -314,23 +578,100 @@ def outside(build_dir):
         if status:
             log.seek(0)
             print("Pathora's output:\n" + log.read()[-3000:])
-        else:
-            print("The screen-reader tree is complete.")
         return status
     except (RuntimeError, OSError) as e:
         print(f"tree.py: {e}", file=sys.stderr)
         return 2
     finally:
         # A second interruption must not cut the clean-up short; it takes ten seconds at most.
-        signal.signal(signal.SIGTERM, signal.SIG_IGN)
-        signal.signal(signal.SIGINT, signal.SIG_IGN)
+        previous = signal.signal(signal.SIGTERM, signal.SIG_IGN), signal.signal(signal.SIGINT, signal.SIG_IGN)
         if pgid is not None:
             end_group(pgid)
         log.close()
         shutil.rmtree(runtime, ignore_errors=True)
+        signal.signal(signal.SIGTERM, previous[0])
+        signal.signal(signal.SIGINT, previous[1])
+
+
+def wait_for_window_manager(env, seconds=15):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        if "_NET_WORKAREA(CARDINAL)" in root_property("_NET_WORKAREA", env):
+            return
+        time.sleep(0.1)
+    raise RuntimeError("the window manager")
+
+
+def root_property(name, env=None):
+    return subprocess.run(["xprop", "-root", name], capture_output=True, text=True, env=env).stdout
+
+
+def numbers(text):
+    return [int(n) for n in re.findall(r"-?\d+", text.split("=", 1)[-1])] if "=" in text else []
+
+
+# ---- the window on a small screen: frame, menu, page area and status bar inside the work area -------
+
+def check_fit(pid):
+    import pyatspi
+
+    def children(o):
+        return [c for c in (o.getChildAtIndex(i) for i in range(o.childCount)) if c is not None]
+
+    def descendants(o):
+        for c in children(o):
+            yield c
+            yield from descendants(c)
+
+    end = time.monotonic() + 30
+    app = None
+    while app is None and time.monotonic() < end:
+        for a in children(pyatspi.Registry.getDesktop(0)):
+            try:
+                if a.get_process_id() == pid and a.childCount:
+                    app = a
+            except Exception:
+                pass
+        time.sleep(0.2)
+    if app is None:
+        return ["Pathora never appeared on the AT-SPI desktop"]
+    time.sleep(2)   # the window manager frames and places the window
+    area = numbers(root_property("_NET_WORKAREA"))[:4]
+    ids = re.findall(r"0x[0-9a-f]+", subprocess.run(["xprop", "-root", "_NET_CLIENT_LIST"], capture_output=True,
+                                                    text=True).stdout)
+    window = None
+    for wid in ids:
+        info = subprocess.run(["xwininfo", "-id", wid], capture_output=True, text=True).stdout
+        if '"Pathora"' in info:
+            window = wid, info
+    if len(area) != 4 or window is None:
+        return ["the work area or the window cannot be read from the window manager"]
+    wid, info = window
+    get = lambda key: int(re.search(key + r":\s+(-?\d+)", info).group(1))
+    left, right, top, bottom = (numbers(subprocess.run(["xprop", "-id", wid, "_NET_FRAME_EXTENTS"], capture_output=True,
+                                                       text=True).stdout) + [0, 0, 0, 0])[:4]
+    x, y, w, h = get("Absolute upper-left X"), get("Absolute upper-left Y"), get("Width"), get("Height")
+    frame = (x - left, y - top, x + w + right, y + h + bottom)
+    ax, ay, aw, ah = area
+    print(f"fit: the framed window {frame} in the work area {(ax, ay, ax + aw, ay + ah)} at 150 %")
+    problems = []
+    if frame[0] < ax or frame[1] < ay or frame[2] > ax + aw or frame[3] > ay + ah:
+        problems.append(f"the framed window {frame} reaches outside the work area {(ax, ay, ax + aw, ay + ah)}")
+    # Menu, page area and status bar inside the window (window coordinates, as Qt reports them).
+    top_window = children(app)[0]
+    outer = top_window.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
+    for role in (pyatspi.ROLE_MENU_BAR, pyatspi.ROLE_STATUS_BAR, pyatspi.ROLE_SCROLL_PANE):
+        part = next((o for o in descendants(top_window) if o.getRole() == role), None)
+        if part is None:
+            continue
+        e = part.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
+        if e.y < 0 or e.x < 0 or e.y + e.height > outer.height or e.x + e.width > outer.width:
+            problems.append(f"the {part.getRoleName()} lies at {e.x},{e.y} {e.width}x{e.height}, "
+                            f"outside the window's {outer.width}x{outer.height}")
+    return problems
 
 
 if __name__ == "__main__":
-    if sys.argv[1:] == ["--inside"]:
-        sys.exit(inside())
+    if sys.argv[1:2] == ["--inside"]:
+        sys.exit(inside(sys.argv[2]))
     sys.exit(outside(sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build")))

@@ -8,8 +8,10 @@
 #include "testsupport.h"
 
 #include <QAccessible>
+#include <QLabel>
 #include <QDesktopServices>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -17,6 +19,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
+
+#include <cmath>
 
 namespace {
 
@@ -147,8 +151,13 @@ private slots:
         key(Qt::Key_Return);
         auto *score = page->findChild<QLineEdit *>(QStringLiteral("ed_df2"));
         QVERIFY(!score->text().isEmpty());
-        // The result is where the reader now is: its box or its score field.
-        QVERIFY(focus() == score || focus() == page->findChild<QWidget *>(QStringLiteral("Memo1_1")));
+        // The result is where the reader now is, and the first thing a screen reader says: a
+        // control named by the score, described by the verdict.
+        QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(focus());
+        QVERIFY(heard->text(QAccessible::Name).contains(score->text()));
+        const QString verdict = page->findChild<QPlainTextEdit *>(QStringLiteral("Memo1_1"))->toPlainText();
+        QVERIFY(!verdict.isEmpty());
+        QVERIFY(heard->text(QAccessible::Description).contains(verdict));
     }
 
     void windowKeysScrollAndTurnPages()
@@ -177,6 +186,160 @@ private slots:
         QCOMPARE(m_window->navigator().currentPage(), 25);
         key(Qt::Key_Home, Qt::AltModifier);
         QCOMPARE(m_window->navigator().currentPage(), int(kStartPage));
+        key(Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(m_window->navigator().currentPage(), int(kContentsPage));
+    }
+
+    // A question is one Tab stop, entered at its choice (the first option while none); the arrows,
+    // whichever way, move round its options and choose.
+    void aQuestionIsOneStopAndTheArrowsChoose()
+    {
+        m_window->navigator().GoToPage(1);
+        QWidget *page = m_window->page(1);
+        auto *first = page->findChild<ChoiceGroup *>(QStringLiteral("rdgp1_1"));
+        auto *second = page->findChild<ChoiceGroup *>(QStringLiteral("rdgp1_2"));
+        for (int i = 0; i < 40 && focus()->parentWidget() != first; ++i)
+            key(Qt::Key_Tab);
+        QCOMPARE(focus(), first->option(0));
+        QCOMPARE(first->itemIndex(), -1);
+        key(Qt::Key_Tab);
+        QCOMPARE(focus(), second->option(0));
+        key(Qt::Key_Down);
+        QCOMPARE(second->itemIndex(), 1);
+        QCOMPARE(focus(), second->option(1));
+        key(Qt::Key_Up);
+        key(Qt::Key_Left);
+        const int last = second->optionCount() - 1;
+        QCOMPARE(second->itemIndex(), last);
+        key(Qt::Key_Right);
+        QCOMPARE(second->itemIndex(), 0);
+        key(Qt::Key_Left);
+        key(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(focus(), first->option(0));
+        key(Qt::Key_Tab);
+        QCOMPARE(focus(), second->option(last));
+    }
+
+    // The box of an incomplete Finish closed, the reader is at the first open question.
+    void anIncompleteFinishLeadsToTheFirstOpenQuestion()
+    {
+        m_window->navigator().GoToPage(1);
+        QWidget *page = m_window->page(1);
+        for (int k = 1; k <= 33; ++k)
+            if (k != 29 && k != 31)
+                page->findChild<ChoiceGroup *>(QStringLiteral("rdgp1_%1").arg(k))->option(1)->click();
+        auto *finish = page->findChild<QPushButton *>(QStringLiteral("Button1_1"));
+        const TestSupport::ModalSeen seen = TestSupport::expectModal([&] { QTest::mouseClick(finish, Qt::LeftButton); });
+        QVERIFY2(seen.text.startsWith(QStringLiteral("29,31,")), qPrintable(seen.text));
+        // The window's focus, which it takes again once the box has gone.
+        QCOMPARE(m_window->focusWidget(), page->findChild<ChoiceGroup *>(QStringLiteral("rdgp1_29"))->option(0));
+    }
+
+    // What a control shows is in its accessible name: a speech-input user says what is seen.
+    void namesHoldWhatControlsShow_data() { pages_data(); }
+    void namesHoldWhatControlsShow()
+    {
+        QFETCH(int, page);
+        m_window->navigator().GoToPage(page);
+        for (QWidget *w : m_window->page(page)->findChildren<QWidget *>()) {
+            QString shown;
+            if (auto *label = qobject_cast<QLabel *>(w))
+                shown = label->text();
+            else if (auto *button = qobject_cast<QAbstractButton *>(w))
+                shown = button->text();
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+            if (shown.simplified().isEmpty() || a->role() == QAccessible::Separator)
+                continue;
+            const QString name = a->text(QAccessible::Name);
+            QVERIFY2(name.simplified().contains(shown.simplified()), qPrintable(shown + QStringLiteral(" / ") + name));
+        }
+    }
+
+    // Pictures that show words carry them (the words as the picture generator draws them).
+    void picturesNameTheirWords_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("words");
+        QTest::addRow("enter") << int(kStartPage) << "Image46" << QStringLiteral("进入阅读");
+        QTest::addRow("site line") << int(kStartPage) << "Image48" << QStringLiteral("www.norwell.example");
+    }
+    void picturesNameTheirWords()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, picture);
+        QFETCH(QString, words);
+        QWidget *w = m_window->page(page)->findChild<QWidget *>(picture);
+        QVERIFY(w);
+        QVERIFY2(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).startsWith(words), qPrintable(picture));
+    }
+
+    // A field the reader writes in says so, and has a name; one only the program writes takes
+    // no typing and says it is read-only.
+    void fieldsTellWhetherTheReaderTypes_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("editable");
+        QTest::addRow("EQ score") << 1 << "ed_df2" << true;
+        QTest::addRow("interpersonal score") << 4 << "ed_df4" << false;
+        QTest::addRow("driving-force total") << 8 << "Edit_a" << false;
+        QTest::addRow("orientation count") << 9 << "R_edit" << true;
+        QTest::addRow("aptitude total") << 10 << "Edit48" << true;
+        QTest::addRow("résumé header") << 23 << "ArticleBox1" << true;
+        QTest::addRow("English résumé") << 23 << "ArticleBox2" << false;
+        QTest::addRow("Chinese résumé") << 23 << "ArticleBox3" << true;
+    }
+    void fieldsTellWhetherTheReaderTypes()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, field);
+        QFETCH(bool, editable);
+        m_window->navigator().GoToPage(page);
+        QWidget *w = m_window->page(page)->findChild<QWidget *>(field);
+        QVERIFY(w);
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+        QCOMPARE(bool(a->state().readOnly), !editable);
+        if (editable)
+            QVERIFY(!a->text(QAccessible::Name).isEmpty());
+        const QString before = a->textInterface()->text(0, a->textInterface()->characterCount());
+        w->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w, Qt::Key_7);
+        QCOMPARE(a->textInterface()->text(0, a->textInterface()->characterCount()) != before, editable);
+    }
+
+    // The keyboard's focus is marked 2 px wide, solid, 3:1 against the page and the question
+    // cards; a click puts the mark away.
+    void keyboardFocusIsMarkedClearly()
+    {
+        m_window->navigator().GoToPage(1);
+        QWidget *page = m_window->page(1);
+        auto *ring = m_window->findChild<QWidget *>(QStringLiteral("FocusRing"));
+        QVERIFY(ring);
+        QVERIFY(!ring->isVisible());
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        page->setFocus();
+        QTest::keyClick(page, Qt::Key_Tab);
+        QWidget *target = focus();
+        QVERIFY(ring->isVisible());
+        const QRect around(target->mapTo(ring->parentWidget(), QPoint()), target->size());
+        QVERIFY(ring->geometry().contains(around) && ring->geometry() != around);
+        const QImage mark = ring->grab().toImage();
+        const QColor colour = mark.pixelColor(0, mark.height() / 2);
+        QCOMPARE(mark.pixelColor(1, mark.height() / 2), colour);
+        QCOMPARE(mark.pixelColor(mark.width() / 2, mark.height() - 1), colour);
+        QVERIFY(mark.pixelColor(4, mark.height() / 2).alpha() == 0);   // only a frame
+        const auto luminance = [](const QColor &c) {
+            const auto channel = [](qreal v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+        };
+        for (const QColor &ground : {page->palette().color(QPalette::Window), page->findChild<ChoiceGroup *>()->palette().color(QPalette::Base)}) {
+            const qreal a = luminance(colour), b = luminance(ground);
+            QVERIFY((qMax(a, b) + 0.05) / (qMin(a, b) + 0.05) >= 3.0);
+        }
+        QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!ring->isVisible());
     }
 
     // A column chart's letters, reached without the mouse: the arrows go round, Return and Space

@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -33,6 +34,7 @@ ChoiceGroup::ChoiceGroup(const QString &caption, const QStringList &options, int
         m_buttons->addButton(button, i);
         grid->addWidget(button, i / m_columns, i % m_columns);
         m_options.append(button);
+        button->installEventFilter(this);
     }
     for (int c = 0; c < m_columns; ++c)
         grid->setColumnStretch(c, 1);
@@ -65,6 +67,38 @@ void ChoiceGroup::setItemIndex(int index)
         m_options[index]->setChecked(true);
     }
     m_programWrite = false;
+}
+
+QRadioButton *ChoiceGroup::entryOption() const
+{
+    const int chosen = itemIndex();
+    return m_options.value(chosen >= 0 ? chosen : 0);
+}
+
+bool ChoiceGroup::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QFrame::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    int step = 0;
+    switch (key->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up: step = -1; break;
+    case Qt::Key_Right:
+    case Qt::Key_Down: step = 1; break;
+    default: return false;
+    }
+    const int at = int(m_options.indexOf(static_cast<QRadioButton *>(watched)));
+    if (at < 0 || m_options.isEmpty())
+        return false;
+    const int count = int(m_options.size());
+    QRadioButton *next = m_options[(at + step + count) % count];
+    // Chosen before it takes the focus, so that a screen reader announces it as checked.
+    next->setChecked(true);   // the reader's choice: readerChose follows
+    next->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 void ChoiceGroup::changeEvent(QEvent *event)

@@ -10,7 +10,8 @@ class QRadioButton;
 // A single-choice group: an optional caption and its options as radio buttons in a grid of the
 // given number of columns (filled row by row). itemIndex() is -1 until the reader chooses; the
 // reader can move the choice but never clear it; the program can set it back to -1 without
-// running any handler.
+// running any handler. The question is one stop for the keyboard: the arrows, whichever way the
+// options stand, move to the previous or next option (round at the ends) and choose it.
 class ChoiceGroup : public QFrame {
     Q_OBJECT
 public:
@@ -21,6 +22,8 @@ public:
     // Program write: never emits readerChose.
     void setItemIndex(int index);
     QRadioButton *option(int index) const { return m_options.value(index); }
+    // Where the keyboard enters the question: the chosen option, the first while none is.
+    QRadioButton *entryOption() const;
     int optionCount() const { return static_cast<int>(m_options.size()); }
 
     // The height the group needs at the given width.
@@ -28,6 +31,7 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 signals:

@@ -4,10 +4,24 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
+#include <QPaintEvent>
 #include <QTextBlock>
 #include <QToolTip>
 
 EditableTextBox::EditableTextBox(QWidget *parent) : QPlainTextEdit(parent) {}
+
+void EditableTextBox::paintEvent(QPaintEvent *event)
+{
+    {
+        QPainter ground(viewport());
+        ground.fillRect(event->rect(), palette().color(QPalette::Base));
+    }
+    QPlainTextEdit::paintEvent(event);
+    QPainter border(viewport());
+    border.setPen(palette().color(QPalette::Dark));
+    border.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
+}
 
 int EditableTextBox::length() const
 {

@@ -5,7 +5,8 @@
 // A text box that takes the reader's own text, up to a length that no real résumé needs. What
 // would go beyond it, typed, pasted, dropped or composed, is cut at the limit and a short note
 // says so. Without the limit one pasted megabyte would make every later key take seconds: the
-// box lays out a whole paragraph again on each change.
+// box lays out a whole paragraph again on each change. Unlike the read-only text around it, the
+// box shows a light ground inside a border.
 class EditableTextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -20,6 +21,7 @@ public:
 
 protected:
     void insertFromMimeData(const QMimeData *source) override;
+    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
 

@@ -1,10 +1,7 @@
 #include "ui/widgets/linklabel.h"
 
-#include "ui/widgets/focusmark.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 
 LinkLabel::LinkLabel(int link, QWidget *parent)
     : QLabel(parent), m_link(link)
@@ -58,10 +55,6 @@ bool LinkLabel::event(QEvent *event)
         if (m_hovered)
             showLook(false);
         break;
-    case QEvent::FocusIn:
-    case QEvent::FocusOut:
-        update();   // the focus mark
-        break;
     default:
         break;
     }
@@ -101,14 +94,4 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
         return;
     }
     QLabel::keyPressEvent(event);
-}
-
-// A dotted frame marks the focused link; its colour, weight and underline stay as they are.
-void LinkLabel::paintEvent(QPaintEvent *event)
-{
-    QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QPainter painter(this);
-    drawFocusMark(painter, *this, rect().adjusted(0, 0, -1, -1));
 }

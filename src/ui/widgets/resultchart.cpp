@@ -92,12 +92,9 @@ void ResultChart::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     paintChart(painter, rect());
-    // The focus mark: a dotted frame round the chart, and round the picked letter of a column chart.
-    if (hasFocus()) {
-        drawFocusMark(painter, *this, rect().adjusted(2, 2, -3, -3));
-        if (m_model.kind == Quiz::ChartModel::Kind::Columns && m_picked < m_model.items.size())
-            drawFocusMark(painter, *this, columnLetterRect(drawingArea(rect()), m_picked).adjusted(4, 0, -4, -1));
-    }
+    // The window's focus ring marks the chart; the picked letter of a column chart has its own mark.
+    if (hasFocus() && m_model.kind == Quiz::ChartModel::Kind::Columns && m_picked < m_model.items.size())
+        drawFocusMark(painter, *this, columnLetterRect(drawingArea(rect()), m_picked).adjusted(4, 0, -4, -1));
 }
 
 void ResultChart::paintChart(QPainter &p, const QRect &area) const
