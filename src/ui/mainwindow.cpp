@@ -457,6 +457,11 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
         && static_cast<QWidget *>(watched)->window() == this) {
         m_idleBuildStarted = true;
         QTimer::singleShot(0, this, &TForm2::buildWhileIdle);
+        // The window manager has framed the window by its first paint, but Qt tells no event when
+        // only the frame changes (the client keeps its place): look at the frame then, and once more
+        // a moment later for a slower window manager.
+        QTimer::singleShot(0, this, &TForm2::refitOnceFrameKnown);
+        QTimer::singleShot(300, this, &TForm2::refitOnceFrameKnown);
     }
     // A key (but a page-turning Alt key) or a click in the page needs the whole page: the Tab
     // chain, the controls below the view, the marks of a finish.

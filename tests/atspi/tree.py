@@ -518,8 +518,9 @@ def become_subreaper():
 
 
 # The two screens the program is read on: the checks above on a roomy one, and the window's fit on
-# a laptop screen at 150 %.
-SESSIONS = (("tree", "1280x1024", "1"), ("fit", "1280x800", "1.5"))
+# a laptop screen and a full-HD one at every scale from 100 % to 200 %.
+SESSIONS = (("tree", "1280x1024", "1"),) + tuple(
+    ("fit", screen, scale) for screen in ("1280x800", "1920x1080") for scale in ("1", "1.25", "1.5", "1.75", "2"))
 
 
 def outside(build_dir):
@@ -566,7 +567,7 @@ def session(program, mode, screen, scale):
                   QT_SCALE_FACTOR=scale)
         app = subprocess.Popen([program], env=dict(env, **qt), stdout=log, stderr=log, process_group=pgid)
         checker = subprocess.Popen([sys.executable, os.path.abspath(__file__), "--inside", mode],
-                                   env=dict(env, PATHORA_PID=str(app.pid)), process_group=pgid)
+                                   env=dict(env, PATHORA_PID=str(app.pid), PATHORA_SCALE=f"{float(scale):.0%}"), process_group=pgid)
         try:
             status = checker.wait(timeout=TIMEOUT)
         except subprocess.TimeoutExpired:
@@ -653,7 +654,7 @@ def check_fit(pid):
     x, y, w, h = get("Absolute upper-left X"), get("Absolute upper-left Y"), get("Width"), get("Height")
     frame = (x - left, y - top, x + w + right, y + h + bottom)
     ax, ay, aw, ah = area
-    print(f"fit: the framed window {frame} in the work area {(ax, ay, ax + aw, ay + ah)} at 150 %")
+    print(f"fit: the framed window {frame} in the work area {(ax, ay, ax + aw, ay + ah)} at {os.environ.get('PATHORA_SCALE', '?')}")
     problems = []
     if frame[0] < ax or frame[1] < ay or frame[2] > ax + aw or frame[3] > ay + ah:
         problems.append(f"the framed window {frame} reaches outside the work area {(ax, ay, ax + aw, ay + ah)}")
