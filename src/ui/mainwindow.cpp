@@ -395,6 +395,7 @@ void TForm2::showEvent(QShowEvent *event)
     if (m_shownOnce)
         return;
     m_shownOnce = true;
+    m_shownAt.start();
     fitToScreen(QSize(kOuterWidth, kOuterHeight));
 }
 
@@ -424,8 +425,11 @@ void TForm2::fitToScreen(const QSize &wanted)
     move(outer.topLeft());
 }
 
-// A window manager tells the frame's size only after the window is first shown; the window was
-// fitted with the frame it had then. Fitted once more with the real frame, it stays on screen.
+// A window manager tells the frame's size only after the window is first shown, and may place the
+// frame a moment later still; the window was fitted with the frame it had then. While the frame
+// settles (the first two seconds), a window whose frame is not the one it was fitted with and
+// that reaches off the screen is fitted again, at most a few times; after that the reader may
+// place it anywhere.
 void TForm2::moveEvent(QMoveEvent *event)
 {
     QMainWindow::moveEvent(event);
@@ -434,12 +438,17 @@ void TForm2::moveEvent(QMoveEvent *event)
 
 void TForm2::refitOnceFrameKnown()
 {
-    if (!m_shownOnce || m_refitted || frameGeometry().size() - geometry().size() == m_fittedFrame)
+    constexpr qint64 kSettling = 2000;
+    constexpr int kMostRefits = 3;
+    if (!m_shownOnce || m_refits >= kMostRefits || m_shownAt.elapsed() > kSettling
+        || frameGeometry().size() - geometry().size() == m_fittedFrame)
         return;
-    m_refitted = true;
     QScreen *s = screen();
-    if (s && !s->availableGeometry().contains(frameGeometry()))
+    if (s && !s->availableGeometry().contains(frameGeometry())) {
+        ++m_refits;
+        m_refitted = true;
         fitToScreen(QSize(kOuterWidth, kOuterHeight));
+    }
 }
 
 void TForm2::resizeEvent(QResizeEvent *event)
@@ -462,6 +471,7 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
         // a moment later for a slower window manager.
         QTimer::singleShot(0, this, &TForm2::refitOnceFrameKnown);
         QTimer::singleShot(300, this, &TForm2::refitOnceFrameKnown);
+        QTimer::singleShot(1000, this, &TForm2::refitOnceFrameKnown);
     }
     // A key (but a page-turning Alt key) or a click in the page needs the whole page: the Tab
     // chain, the controls below the view, the marks of a finish.

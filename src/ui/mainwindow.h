@@ -4,6 +4,7 @@
 #include "book/navigator.h"
 #include "ui/deferredbuild.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QVector>
 
@@ -93,7 +94,9 @@ private:
     ReadingStatus *m_status = nullptr;
     int m_wheelRemainder = 0;
     bool m_shownOnce = false;
-    bool m_refitted = false;
+    bool m_refitted = false;   // fitted with the window manager's frame
+    int m_refits = 0;
+    QElapsedTimer m_shownAt;
     QSize m_fittedFrame;   // the frame's size when the window was fitted to the screen
     bool m_idleBuildStarted = false;
 };
