@@ -113,8 +113,8 @@ void KeyboardAccess::pageBuilt(QWidget *page)
 
 void KeyboardAccess::pageShown(QWidget *page)
 {
-    if (m_ring)
-        m_ring->follow(nullptr);
+    if (FocusRing *r = ring())
+        r->follow(nullptr);
     page->setFocus(Qt::OtherFocusReason);
 }
 
@@ -131,7 +131,7 @@ void KeyboardAccess::showKeys()
 
 bool KeyboardAccess::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!watched->isWidgetType() || QApplication::activeModalWidget() || !m_ring)
+    if (!watched->isWidgetType() || QApplication::activeModalWidget() || !ring())
         return false;
     auto *target = static_cast<QWidget *>(watched);
     if (target->window() != &m_window)
@@ -139,7 +139,7 @@ bool KeyboardAccess::eventFilter(QObject *watched, QEvent *event)
     // The focus ring follows the keyboard; a click puts it away.
     if (event->type() == QEvent::MouseButtonPress) {
         m_keyboard = false;
-        m_ring->follow(nullptr);
+        ring()->follow(nullptr);
         return false;
     }
     if (event->type() == QEvent::FocusIn) {
@@ -149,12 +149,12 @@ bool KeyboardAccess::eventFilter(QObject *watched, QEvent *event)
             && m_area.widget()->isAncestorOf(target))
             m_area.ensureWidgetVisible(target, 20, 60);
         if (marksFocus(target))
-            m_ring->follow(target);
+            ring()->follow(target);
         return false;
     }
     if (event->type() == QEvent::FocusOut) {
-        if (target == m_ring->target())
-            m_ring->follow(nullptr);
+        if (target == ring()->target())
+            ring()->follow(nullptr);
         return false;
     }
     if (event->type() != QEvent::KeyPress)
@@ -270,4 +270,9 @@ bool KeyboardAccess::scroll(QWidget *focus, int key, Qt::KeyboardModifiers mods)
     else
         bar->setValue(bar->value() + step);
     return true;
+}
+
+FocusRing *KeyboardAccess::ring() const
+{
+    return dynamic_cast<FocusRing *>(m_ring.data());
 }

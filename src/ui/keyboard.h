@@ -44,6 +44,9 @@ private:
     TForm2 &m_window;
     QScrollArea &m_area;
     TNavigator &m_navigator;
-    QPointer<FocusRing> m_ring;   // a child of the client area, which may go first
+    // A child of the client area, which may go first: held as a widget, and taken as the ring only
+    // while it still is one (not while it is being destroyed).
+    QPointer<QWidget> m_ring;
+    FocusRing *ring() const;
     bool m_keyboard = false;   // the last input was a key, not a click
 };
