@@ -12,7 +12,7 @@ cd "$(dirname "$0")"
 
 mode=${1:-run}
 build_dir=${PATHORA_BUILD_DIR:-build}
-packages=(g++ cmake make qt6-base-dev libgl-dev zlib1g-dev libjpeg-dev qt6-translations-l10n)
+packages=(g++ cmake make qt6-base-dev libqt6sql6-sqlite libgl-dev zlib1g-dev libjpeg-dev qt6-translations-l10n)
 # The test command also fuzzes (clang's libFuzzer) and watches the program with strace, under X11
 # (Xvfb) with and without a session bus (dbus-daemon); the picture generator paints its texts with
 # the system's Noto CJK faces, which the program itself no longer needs; it validates the

@@ -24,6 +24,7 @@ struct Parser {
     QCommandLineParser parser;
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
+    QCommandLineOption privateSession{QStringLiteral("private")};
 
     Parser()
     {
@@ -31,6 +32,7 @@ struct Parser {
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOption(help);
         parser.addOption(version);
+        parser.addOption(privateSession);
         for (const char *name : kQtOptionsWithValue)
             parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
         for (const char *name : kQtFlags)
@@ -47,10 +49,12 @@ void print(std::FILE *stream, const QString &text)
 
 } // namespace
 
-CommandLine::Outcome CommandLine::judge(const QStringList &rawArguments)
+CommandLine::Outcome CommandLine::judge(const QStringList &rawArguments, Options *options)
 {
     Parser p;
     const bool known = p.parser.parse(rawArguments);
+    if (options)
+        options->privateSession = p.parser.isSet(p.privateSession);
     if (p.parser.isSet(p.help)) {
         print(stdout, TextData::text(kTexts, QStringLiteral("help")));
         return Outcome::Exit;

@@ -142,7 +142,8 @@ int Startup::run(int &argc, char **argv, const Loop &loop)
     QStringList raw;
     for (int i = 0; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
-    switch (CommandLine::judge(raw)) {
+    CommandLine::Options options;
+    switch (CommandLine::judge(raw, &options)) {
     case CommandLine::Outcome::Exit:
         return 0;
     case CommandLine::Outcome::Refuse:
@@ -163,7 +164,8 @@ int Startup::run(int &argc, char **argv, const Loop &loop)
     Fonts::installSubstitutions();
     Skin::applyBuiltIn(*app);
 
-    TForm2 window;
+    // The reader's records, in the user's data folder: never read from the working directory.
+    TForm2 window(nullptr, {Records::Keeper::standardFolder(), options.privateSession});
     QApplication::setWindowIcon(window.windowIcon());
     window.show();
     return loop ? loop(*app, window) : app->exec();

@@ -10,6 +10,7 @@
 #include "ui/widgets/resultchart.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QRadioButton>
 #include <QApplication>
 #include <QComboBox>
@@ -56,7 +57,8 @@ bool takesTab(const QWidget *w)
     if (isOptionOfQuestion(w))
         return false;
     if (qobject_cast<const LinkLabel *>(w) || qobject_cast<const QAbstractButton *>(w)
-        || qobject_cast<const QComboBox *>(w) || qobject_cast<const ResultChart *>(w))
+        || qobject_cast<const QComboBox *>(w) || qobject_cast<const ResultChart *>(w)
+        || qobject_cast<const QAbstractItemView *>(w))
         return true;
     if (qobject_cast<const QLineEdit *>(w))
         return !w->parentWidget() || !qobject_cast<const QComboBox *>(w->parentWidget());
@@ -228,6 +230,9 @@ bool KeyboardAccess::scroll(QWidget *focus, int key, Qt::KeyboardModifiers mods)
     const bool space = key == Qt::Key_Space && (mods == Qt::NoModifier || mods == Qt::ShiftModifier);
     // Space and the arrows belong to a focused link, button or option.
     const bool control = qobject_cast<LinkLabel *>(focus) || qobject_cast<QAbstractButton *>(focus);
+    // A list (the history of results) moves its own row with the arrows and Home / End.
+    if (qobject_cast<QAbstractItemView *>(focus) && key != Qt::Key_PageDown && key != Qt::Key_PageUp && !space)
+        return false;
     if (control && (space || key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right))
         return false;
     // Space shows the picked letter of a focused column chart.

@@ -48,7 +48,7 @@ QFont sansFont(int pixelSize)
 
 } // namespace
 
-TForm2::TForm2(QWidget *parent)
+TForm2::TForm2(QWidget *parent, const RecordsSetup &records)
     : QMainWindow(parent), m_navigator(*this),
       m_links(m_navigator, [this](const QString &address) { openWebPage(address); }, [this] { CloseMainWindow(); })
 {
@@ -65,6 +65,12 @@ TForm2::TForm2(QWidget *parent)
     // Below the client area; the outer size stays, the client area gives up the height.
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     m_status = new ReadingStatus(statusBar());
+    m_records = new ReaderRecords(*this, *menuBar(), *statusBar(), m_navigator, records);
+    m_records->setPlaceSource([this] { return qMakePair(m_navigator.currentPage(), scrollPosition()); });
+    m_records->setScroller([this](int y) {
+        finishCurrentPage();
+        setScrollPosition(y);
+    });
     buildPages();
     m_find = new FindInBook(*this, m_scrollArea, m_pageControl);
 
@@ -164,6 +170,7 @@ void TForm2::buildPages()
             m_navigator.registerEntryHook(id, [this, id] {
                 if (QuestionnairePage *questionnaire = m_questionnaires[id])
                     questionnaire->reset();
+                m_records->pageEntered(id);
             });
     }
 }
@@ -207,6 +214,8 @@ void TForm2::buildFirstView(PageId id, int fold)
     QWidget *page = m_pages.at(id - 1);
     PageBuilder::build(page, ReadingPages::content(id), m_rest[id], fold);
     m_questionnaires[id] = Questionnaires::build(id, page, m_rest[id], fold);
+    page->setProperty("pathoraFirstViewEnd", fold);
+    m_records->pageStarted(id, page, m_questionnaires[id]);
     wireLinks(page);
     if (m_rest[id].empty())
         finishPage(id);
@@ -241,6 +250,7 @@ void TForm2::finishPage(PageId id)
 {
     m_built[id] = Built::Whole;
     QWidget *page = m_pages.at(id - 1);
+    m_records->pageBuilt(id, page, m_questionnaires[id]);
     for (QObject *child : page->children()) {
         auto *w = qobject_cast<QWidget *>(child);
         if (w && page->isVisible() && !w->isVisible() && !w->testAttribute(Qt::WA_WState_ExplicitShowHide))
@@ -362,6 +372,7 @@ void TForm2::showPage(PageId id)
     m_pageControl->setCurrentIndex(TPageTable::entry(id).position());
     m_keys->pageShown(m_pages.at(id - 1));
     m_status->showPage(id, m_questionnaires[id]);
+    m_records->pageShown(id);
 }
 
 void TForm2::setLayoutHeights(int height)
@@ -382,6 +393,12 @@ void TForm2::showLastPageNotice()
 void TForm2::CloseMainWindow()
 {
     close();
+}
+
+void TForm2::closeEvent(QCloseEvent *event)
+{
+    m_records->closing(m_navigator.currentPage(), scrollPosition());
+    QMainWindow::closeEvent(event);
 }
 
 void TForm2::fitClientWidth()

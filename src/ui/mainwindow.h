@@ -3,6 +3,7 @@
 #include "book/linkactions.h"
 #include "book/navigator.h"
 #include "ui/deferredbuild.h"
+#include "ui/records/readerrecords.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -25,10 +26,13 @@ public:
     static constexpr int kWheelStep = 10;
     static constexpr int kPageTop = 56;
 
-    explicit TForm2(QWidget *parent = nullptr);
+    // `records` says where the reader's records live; by default the window keeps none beyond
+    // the session (the program passes the user's data folder).
+    explicit TForm2(QWidget *parent = nullptr, const RecordsSetup &records = {});
     ~TForm2() override;
 
     TNavigator &navigator() { return m_navigator; }
+    ReaderRecords &records() { return *m_records; }
     // The page with all of its content; what is not built yet is built now.
     QWidget *page(PageId id);
     // Every page is built whole and has been painted once off screen.
@@ -45,6 +49,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     // INavigationSurface
@@ -92,6 +97,7 @@ private:
     FindInBook *m_find = nullptr;
     class AddressNote *m_addressNote = nullptr;
     ReadingStatus *m_status = nullptr;
+    ReaderRecords *m_records = nullptr;
     int m_wheelRemainder = 0;
     bool m_shownOnce = false;
     bool m_refitted = false;   // fitted with the window manager's frame

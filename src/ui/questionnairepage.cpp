@@ -1,6 +1,7 @@
 #include "ui/questionnairepage.h"
 
 #include "book/quiz/drivingforce.h"
+#include "book/quiz/variants.h"
 #include "ui/deferredbuild.h"
 #include "ui/pagebuilder.h"
 #include "ui/widgets/choicegroup.h"
@@ -314,7 +315,63 @@ ResultReport::Content QuestionnairePage::reportContent() const
         content.lines << chart.summary;
     if (m_resultBox)
         content.verdict = m_resultBox->toPlainText();
+    content.historyHeading = m_historyHeading;
+    content.history = m_history;
     return content;
+}
+
+Records::Result QuestionnairePage::keptResult() const
+{
+    Records::Result r;
+    if (!m_chart || !m_record)
+        return r;
+    const Quiz::ChartModel &chart = m_chart->model();
+    const auto shown = [this](const QString &name) {
+        QWidget *w = m_fields.value(name);
+        if (auto *edit = qobject_cast<QLineEdit *>(w))
+            return edit->text().trimmed();
+        if (auto *label = qobject_cast<QLabel *>(w))
+            return label->text().trimmed();
+        return QString();
+    };
+    QStringList figures;
+    switch (chart.kind) {
+    case Quiz::ChartModel::Kind::Scale:
+        r.score = shown(QString::fromLatin1(m_record->scoreField));
+        for (const Quiz::ChartBand &band : chart.bands)
+            if (band.low <= chart.score && chart.score <= band.high)
+                r.band = band.name;
+        figures << QString::number(chart.score);
+        break;
+    case Quiz::ChartModel::Kind::Marks:
+        r.score = shown(QString::fromLatin1(Quiz::CountLineTest::kCountField));
+        for (const Quiz::ChartItem &item : chart.items)
+            figures << QString::number(item.value);
+        break;
+    default:
+        r.score = chart.summary;
+        for (const Quiz::ChartItem &item : chart.items)
+            figures << QString::number(item.value);
+        break;
+    }
+    r.figures = figures.join(QLatin1Char(','));
+    return r;
+}
+
+void QuestionnairePage::markPrevious(const QString &figures, const QString &when, const QString &inWords)
+{
+    if (!m_chart)
+        return;
+    QVector<int> values;
+    for (const QString &v : figures.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        values << v.toInt();
+    m_chart->setPrevious(values, when, inWords);
+}
+
+void QuestionnairePage::setReportHistory(const QString &heading, const QStringList &lines)
+{
+    m_historyHeading = heading;
+    m_history = lines;
 }
 
 // Short enough to read on one page: a short option as written, a long one by its letter.
@@ -391,8 +448,10 @@ void QuestionnairePage::reset()
 {
     m_test->Reset(*this);
     setMarks({});
-    if (m_chart)
+    if (m_chart) {
         m_chart->hide();
+        m_chart->setPrevious({}, {}, {});
+    }
     emit progressChanged();
 }
 
@@ -419,6 +478,7 @@ void QuestionnairePage::finish()
             m_firstWritten->setFocus(Qt::OtherFocusReason);
         }
         m_firstWritten = nullptr;
+        emit finished();
         return;
     }
     setMarks(m_test->unansweredItems());
@@ -485,6 +545,7 @@ void QuestionnairePage::answerChanged()
             setMarks(still);
     }
     emit progressChanged();
+    emit readerAnswered();
 }
 
 void QuestionnairePage::setMarks(const QVector<int> &items)

@@ -3,6 +3,7 @@
 #include "book/layout/blocks.h"
 #include "book/quiz/questionnaire.h"
 #include "book/quiz/records.h"
+#include "records/recordstore.h"
 #include "ui/resultreport.h"
 
 #include <QHash>
@@ -100,9 +101,21 @@ public:
     void registerItemWidget(int item, QWidget *widget) { m_itemWidgets.insert(item, widget); }
     bool isMarked(int item) const { return m_marked.contains(item); }
 
+    // The result of the last finish as the reader's records keep it: what the fields show, the
+    // band, the chart's figures (the page and answers are the caller's).
+    Records::Result keptResult() const;
+    // The chart marks an earlier result (figures as keptResult gives them) beside the current one.
+    void markPrevious(const QString &figures, const QString &when, const QString &inWords);
+    // Earlier results the report lists under a heading.
+    void setReportHistory(const QString &heading, const QStringList &lines);
+
 signals:
     // The number of answered items may have changed.
     void progressChanged();
+    // The reader gave or changed an answer (not a program write, not a reset).
+    void readerAnswered();
+    // A finish went through and its result is shown.
+    void finished();
 
 public:
 
@@ -127,6 +140,8 @@ private:
     bool m_noticeShown = false;
     ResultChart *m_chart = nullptr;
     const Quiz::QuizRecord *m_record = nullptr;
+    QString m_historyHeading;
+    QStringList m_history;
 
     void setMarks(const QVector<int> &items);
     QString resultInWords() const;

@@ -79,6 +79,10 @@ void paint(QPagedPaintDevice &device, const Content &content)
         block(text("report.answers"), 14, true, 4);
         block(content.answers, 12, false, 18);
     }
+    if (!content.history.isEmpty()) {
+        block(content.historyHeading, 14, true, 4);
+        block(content.history.join(QLatin1Char('\n')), 13, false, 18);
+    }
     y = qMax(y, height - 60);
     p.setPen(QColor(0x55, 0x55, 0x55));
     block(text("report.closing"), 13, false, 0);

@@ -23,6 +23,8 @@ struct Content {
     QStringList lines;        // score or totals, as the fields show them
     QString verdict;
     QString answers;          // every answer given, in question order
+    QString historyHeading;   // the latest results kept, newest first, when the reader keeps them
+    QStringList history;
     const ResultChart *chart = nullptr;
 };
 

@@ -122,8 +122,12 @@ private slots:
                     continue;
                 const bool onGround = (isGround(a) && a->geometry().contains(b->geometry())) ||
                                       (isGround(b) && b->geometry().contains(a->geometry()));
-                QVERIFY2(onGround, qPrintable(QStringLiteral("%1 %2 overlaps %3 %4")
-                                                  .arg(a->metaObject()->className(), labelOf(a), b->metaObject()->className(), labelOf(b))));
+                const auto where = [](const QWidget *w) {
+                    return QStringLiteral("(%1,%2 %3x%4)").arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height());
+                };
+                QVERIFY2(onGround, qPrintable(QStringLiteral("%1 %2 %5 overlaps %3 %4 %6")
+                                                  .arg(a->metaObject()->className(), labelOf(a), b->metaObject()->className(), labelOf(b),
+                                                       where(a), where(b))));
             }
     }
 

@@ -34,6 +34,12 @@ public:
 
     // The reader picked an item or edited the text of a box.
     void readerChanged(int index, const QString &text, IQuestionnaireView &view);
+    // A kept text put back as it was: a program write, the partner left as it is.
+    void putBack(int index, const QString &text, IQuestionnaireView &view)
+    {
+        if (index >= 0 && index < kBoxes)
+            write(index, text, view);
+    }
 
     void Finish(IQuestionnaireView &view) override;
     void Reset(IQuestionnaireView &view) override;

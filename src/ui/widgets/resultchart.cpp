@@ -1,6 +1,7 @@
 #include "ui/widgets/resultchart.h"
 
 #include "book/quiz/records.h"
+#include "book/texts.h"
 #include "ui/widgets/focusmark.h"
 
 #include <QKeyEvent>
@@ -16,6 +17,7 @@ const QColor kAccent(0x2e, 0x6d, 0xa4);
 const QColor kRight(0x2e, 0x7d, 0x32);
 const QColor kWrong(0xc6, 0x28, 0x28);
 const QColor kTrack(0xe6, 0xdf, 0xd3);
+const QColor kEarlier(0x6b, 0x5d, 0x50);   // an earlier result, beside the current one
 // Band fills from calm to warm.
 const QColor kBandColours[] = {QColor(0xd6, 0xe9, 0xd2), QColor(0xe8, 0xef, 0xc8), QColor(0xf6, 0xec, 0xbf),
                                QColor(0xf7, 0xd9, 0xb4), QColor(0xf2, 0xc4, 0xae), QColor(0xe9, 0xb3, 0xb0)};
@@ -83,6 +85,15 @@ void ResultChart::setModel(const Quiz::ChartModel &model)
     update();
 }
 
+void ResultChart::setPrevious(const QVector<int> &figures, const QString &when, const QString &inWords)
+{
+    m_previous = figures;
+    m_previousCaption = figures.isEmpty() ? QString()
+                                          : TextData::text(QStringLiteral(":/data/records.txt"), QStringLiteral("chart.previous.heard"))
+                                                .arg(when, inWords);
+    update();
+}
+
 int ResultChart::guideHeight(const QString &guide, const QFont &font, int width)
 {
     return QFontMetrics(font).boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, guide).height();
@@ -112,9 +123,16 @@ void ResultChart::paintChart(QPainter &p, const QRect &area) const
     captionFont.setPixelSize(font().pixelSize() + 2);
     p.setFont(captionFont);
     p.setPen(kInk);
-    p.drawText(QRect(inner.left(), inner.top(), inner.width() / 2, 28), Qt::AlignLeft | Qt::AlignVCenter,
-               Quiz::commonText(QStringLiteral("chart.caption")));
+    const QString caption = Quiz::commonText(QStringLiteral("chart.caption"));
+    p.drawText(QRect(inner.left(), inner.top(), inner.width() / 2, 28), Qt::AlignLeft | Qt::AlignVCenter, caption);
+    const int captionWidth = QFontMetrics(captionFont).horizontalAdvance(caption);
     p.setFont(font());
+    if (!m_previousCaption.isEmpty()) {
+        p.setPen(kEarlier);
+        p.drawText(QRect(inner.left() + captionWidth + 16, inner.top(), inner.width() / 2, 28), Qt::AlignLeft | Qt::AlignVCenter,
+                   QFontMetrics(font()).elidedText(m_previousCaption, Qt::ElideRight, inner.width() / 2));
+        p.setPen(kInk);
+    }
     switch (m_model.kind) {
     case Quiz::ChartModel::Kind::Scale:
         paintScale(p, drawing);
@@ -225,6 +243,20 @@ void ResultChart::paintScale(QPainter &p, const QRect &area) const
     const QString score = QString::number(m_model.score);
     p.drawText(QRectF(x - 40, bar.top() - 40, 80, 22), Qt::AlignHCenter | Qt::AlignBottom, score);
     p.setFont(font());
+    if (!m_previous.isEmpty()) {
+        // The earlier score: a dashed line through the bar and an open marker below it.
+        const double before = xOf(qBound(m_model.low, m_previous.first(), m_model.high));
+        p.setPen(QPen(kEarlier, 2, Qt::DashLine));
+        p.drawLine(QPointF(before, bar.top()), QPointF(before, bar.bottom()));
+        QPainterPath open;
+        open.moveTo(before, bar.bottom() + 2);
+        open.lineTo(before - 6, bar.bottom() + 12);
+        open.lineTo(before + 6, bar.bottom() + 12);
+        open.closeSubpath();
+        p.setPen(QPen(kEarlier, 1.5));
+        p.setBrush(Qt::white);
+        p.drawPath(open);
+    }
 }
 
 void ResultChart::paintMarks(QPainter &p, const QRect &area) const
@@ -274,6 +306,11 @@ void ResultChart::paintBars(QPainter &p, const QRect &area) const
         p.setPen(kInk);
         p.drawText(QRectF(track.right() + 8, row.top(), valueWidth - 8, row.height()), Qt::AlignLeft | Qt::AlignVCenter,
                    QStringLiteral("%1 / %2").arg(item.value).arg(item.maximum));
+        if (i < m_previous.size() && item.maximum > 0) {
+            const double at = track.left() + track.width() * qBound(0, m_previous[i], item.maximum) / item.maximum;
+            p.setPen(QPen(kEarlier, 2));
+            p.drawLine(QPointF(at, track.top() - 2), QPointF(at, track.bottom() + 2));
+        }
     }
 }
 
@@ -302,6 +339,12 @@ void ResultChart::paintColumns(QPainter &p, const QRect &area) const
         p.drawRect(QRectF(column.left(), top, column.width(), bottom - top));
         p.setBrush(kAccent);
         p.drawRect(column);
+        if (i < m_previous.size() && item.maximum > 0) {
+            const double at = bottom - (bottom - top) * double(qBound(0, m_previous[i], item.maximum)) / item.maximum;
+            p.setPen(QPen(kEarlier, 2, Qt::DashLine));
+            p.drawLine(QPointF(column.left() - 6, at), QPointF(column.right() + 6, at));
+            p.setPen(Qt::NoPen);
+        }
         p.setPen(kInk);
         p.drawText(QRectF(column.left() - 10, column.top() - 20, column.width() + 20, 18), Qt::AlignHCenter | Qt::AlignBottom,
                    QString::number(item.value));
@@ -337,6 +380,13 @@ void ResultChart::paintBalances(QPainter &p, const QRect &area) const
         p.drawRect(QRectF(qMin(centre, end), track.top(), qAbs(end - centre), track.height()));
         p.setPen(QPen(kInk, 1.5));
         p.drawLine(QPointF(centre, track.top() - 4), QPointF(centre, track.bottom() + 4));
+        if (i < m_previous.size()) {
+            const int before = qBound(0, m_previous[i], total);
+            const double leanBefore = double(before - (total - before)) / total;
+            const double at = centre - leanBefore * track.width() / 2;
+            p.setPen(QPen(kEarlier, 2, Qt::DashLine));
+            p.drawLine(QPointF(at, track.top() - 3), QPointF(at, track.bottom() + 3));
+        }
     }
 }
 

@@ -14,6 +14,9 @@ public:
 
     void setModel(const Quiz::ChartModel &model);
     const Quiz::ChartModel &model() const { return m_model; }
+    // An earlier result beside this one: its figures (the score, or one value per item), when it
+    // was, and its score or code in words; empty figures mark none.
+    void setPrevious(const QVector<int> &figures, const QString &when, const QString &inWords);
 
     // The chart at the given size, for a printed or saved report.
     void paintChart(QPainter &painter, const QRect &area) const;
@@ -48,5 +51,8 @@ private:
     QRect drawingArea(const QRect &area) const;
 
     Quiz::ChartModel m_model;
+    QVector<int> m_previous;
+    QString m_previousCaption;
+    void paintPrevious(QPainter &p, const QRect &drawing) const;
     int m_picked = 0;   // the column the keyboard is on
 };
