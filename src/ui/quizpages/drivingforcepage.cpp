@@ -67,7 +67,7 @@ void Questionnaires::layOutDrivingForce(QuestionnairePage &page, const Quiz::Qui
                                        .arg(b.pair)
                                        .arg(QChar(b.driver))
                                        .arg(r.text(QStringLiteral("p%1.%2").arg(b.pair).arg(b.first ? 1 : 2))));
-            box->setGeometry(memo6->x() + (b.first ? 44 : 52), boxTops[i] - 1, 64, 24);
+            box->setGeometry(kColumnLeft + (b.first ? 44 : 52), boxTops[i] - 1, 64, 24);
             p->registerField(b.name, box);
             p->registerItemWidget(b.pair, box);
             QObject::connect(box, &QComboBox::activated, p, [=](int item) {
@@ -81,10 +81,14 @@ void Questionnaires::layOutDrivingForce(QuestionnairePage &page, const Quiz::Qui
         }
         delete standIn;
     };
-    const QVector<int> firstTops = PageBuilder::lineTops(memo6, boxLines, p->fold() == INT_MAX ? INT_MAX : p->fold() - memo6->y());
+    // A first view that ends above the statements (a small window at a large scale) leaves the
+    // box itself for later: every score box then waits for it.
+    const QVector<int> firstTops = memo6 ? PageBuilder::lineTops(memo6, boxLines, p->fold() == INT_MAX ? INT_MAX : p->fold() - memo6->y())
+                                         : QVector<int>{};
     placeBoxes(0, firstTops);
     p->then([=, &r] {
-        placeBoxes(int(firstTops.size()), PageBuilder::lineTops(memo6, boxLines));
+        auto *statements = p->page()->findChild<QPlainTextEdit *>(QStringLiteral("Memo6"), Qt::FindDirectChildrenOnly);
+        placeBoxes(int(firstTops.size()), PageBuilder::lineTops(statements, boxLines));
         layOutTotals(*p, r);
     });
 }
