@@ -353,5 +353,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAnswering)
+PATHORA_TEST_MAIN(TestAnswering)
 #include "tst_answering.moc"

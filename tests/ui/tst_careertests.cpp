@@ -473,5 +473,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCareerTests)
+PATHORA_TEST_MAIN(TestCareerTests)
 #include "tst_careertests.moc"

@@ -365,5 +365,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestKeyboard)
+PATHORA_TEST_MAIN(TestKeyboard)
 #include "tst_keyboard.moc"

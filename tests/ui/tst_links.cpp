@@ -648,5 +648,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLinks)
+PATHORA_TEST_MAIN(TestLinks)
 #include "tst_links.moc"

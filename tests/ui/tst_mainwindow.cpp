@@ -226,5 +226,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMainWindow)
+PATHORA_TEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

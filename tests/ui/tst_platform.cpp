@@ -1,6 +1,7 @@
 // Picture decoding, the skin archive and the built-in text files: bad input never crashes and
 // never passes for good input.
 #include "book/texts.h"
+#include "testsupport.h"
 #include "ui/platform/filewriter.h"
 #include "ui/platform/jpeg.h"
 #include "ui/platform/webpage.h"
@@ -380,5 +381,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPlatform)
+PATHORA_TEST_MAIN(TestPlatform)
 #include "tst_platform.moc"
