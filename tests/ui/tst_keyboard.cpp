@@ -190,6 +190,73 @@ private slots:
         QCOMPARE(m_window->navigator().currentPage(), int(kContentsPage));
     }
 
+    // The window keys' steps: a page less two lines of overlap, a line of 10 pixels.
+    void scrollSteps_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("fromViewport");   // the step is the viewport's height plus this
+        QTest::addColumn<int>("pixels");         // or, when the above is 0, this many pixels
+        QTest::newRow("PgDn") << int(Qt::Key_PageDown) << -40 << 0;
+        QTest::newRow("Space") << int(Qt::Key_Space) << -40 << 0;
+        QTest::newRow("Down") << int(Qt::Key_Down) << 0 << 10;
+    }
+    void scrollSteps()
+    {
+        QFETCH(int, key);
+        QFETCH(int, fromViewport);
+        QFETCH(int, pixels);
+        m_window->navigator().GoToPage(25);
+        m_window->page(25)->setFocus();
+        auto *area = m_window->findChild<QScrollArea *>();
+        area->verticalScrollBar()->setValue(100);
+        this->key(key);
+        QCOMPARE(area->verticalScrollBar()->value(), 100 + (fromViewport ? area->viewport()->height() + fromViewport : pixels));
+    }
+
+    // Keys that scroll the window belong to an editable field while it has the focus.
+    void editableFieldsKeepTheirKeys_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("line edit") << 1 << "ed_df2";
+        QTest::newRow("editable combo box") << 8 << "cmbA1";
+        QTest::newRow("editable text box") << 23 << "ArticleBox1";
+        QTest::newRow("find field") << 0 << "FindField";
+    }
+    void editableFieldsKeepTheirKeys()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, field);
+        m_window->navigator().GoToPage(page ? page : 25);
+        if (!page)
+            QTest::keyClick(m_window.get(), Qt::Key_F, Qt::ControlModifier);
+        QWidget *w = (page ? static_cast<QObject *>(m_window->page(page)) : m_window.get())->findChild<QWidget *>(field);
+        QVERIFY(w);
+        w->setFocus(Qt::OtherFocusReason);
+        QScrollBar *bar = m_window->findChild<QScrollArea *>()->verticalScrollBar();
+        bar->setValue(200);
+        for (int k : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown, Qt::Key_Space}) {
+            QTest::keyClick(focus(), Qt::Key(k));
+            QVERIFY2(bar->value() == 200, qPrintable(QKeySequence(k).toString()));
+        }
+        if (!page)
+            QTest::keyClick(focus(), Qt::Key_Escape);
+    }
+
+    // Tab goes through a row left to right: the footer links of the last page.
+    void tabGoesLeftToRightInARow()
+    {
+        m_window->navigator().GoToPage(35);
+        QStringList footer;
+        for (int i = 0; i < 40 && footer.size() < 3; ++i) {
+            key(Qt::Key_Tab);
+            auto *label = qobject_cast<QLabel *>(focus());
+            if (label && (!footer.isEmpty() || label->text() == QStringLiteral("上一页")))
+                footer << label->text();
+        }
+        QCOMPARE(footer, QStringList({QStringLiteral("上一页"), QStringLiteral("目录页"), QStringLiteral("退出")}));
+    }
+
     // A question is one Tab stop, entered at its choice (the first option while none); the arrows,
     // whichever way, move round its options and choose.
     void aQuestionIsOneStopAndTheArrowsChoose()
