@@ -154,6 +154,24 @@ private slots:
         QVERIFY(right.blue() > 180 && right.red() < 60);
     }
 
+    // Pictures of up to 4096 x 2048 pixels (8 388 608) and 8192 on a side are decoded; a row or a
+    // column more is refused.
+    void jpegSizeCaps_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("decodes");
+        QTest::newRow("4096 x 2048") << QSize(4096, 2048) << true;
+        QTest::newRow("4096 x 2049") << QSize(4096, 2049) << false;
+        QTest::newRow("8192 x 1024") << QSize(8192, 1024) << true;
+        QTest::newRow("8193 x 1") << QSize(8193, 1) << false;
+    }
+    void jpegSizeCaps()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, decodes);
+        QCOMPARE(decodeJpeg(makeJpeg(size.width(), size.height())).size(), decodes ? size : QSize(0, 0));
+    }
+
     void badJpegDataGivesANullImage_data()
     {
         QTest::addColumn<QByteArray>("data");
