@@ -322,6 +322,25 @@ private slots:
         }
     }
 
+    // A reader who lands on a page hears its name: the heading, or what the cover and the advert
+    // pages are.
+    void pagesAreNamed_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("name");
+        QTest::addRow("cover") << 36 << QStringLiteral("首页");
+        QTest::addRow("advert") << 19 << QStringLiteral("Norwell“启航”大学生职业护照计划");
+        QTest::addRow("contents") << 38 << QStringLiteral("目录");
+        QTest::addRow("heading with a trailing blank") << 8 << QStringLiteral("事业驱策力标准测试");
+    }
+    void pagesAreNamed()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, name);
+        m_window->navigator().GoToPage(page);
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_window->page(page))->text(QAccessible::Name), name);
+    }
+
     // Pictures that show words carry them (the words as the picture generator draws them).
     void picturesNameTheirWords_data()
     {
