@@ -82,11 +82,6 @@ const TPageEntry *TPageTable::byName(const QString &name)
     return &entry(id);
 }
 
-const TPageEntry &TPageTable::byPosition(int position)
-{
-    return entry(position + 1);
-}
-
 const QVector<PageId> &TPageTable::readingOrder()
 {
     static const QVector<PageId> order = buildReadingOrder();
@@ -103,13 +98,4 @@ PageId TPageTable::next(PageId id)
 {
     const int r = entry(id).readingPosition;
     return r < kPageCount ? readingOrder().at(r) : kNoPage;
-}
-
-QVector<PageId> TPageTable::pagesOfKind(TPageKind kind)
-{
-    QVector<PageId> pages;
-    for (const TPageEntry &e : kPages)
-        if (e.kind == kind)
-            pages.append(e.id);
-    return pages;
 }

@@ -181,9 +181,9 @@ private slots:
                                      ? TextData::text(path, key).split(QLatin1Char('\n')).first().trimmed()
                                      : TextData::text(path, key);
             int at = -1;
-            for (int i = 0; i < book.placeCount() && at < 0; ++i)
-                if (book.place(i).page == page && book.place(i).text == text)
-                    at = i;
+            for (const FindHit &hit : book.find(text.trimmed()))
+                if (at < 0 && book.place(hit.place).page == page && book.place(hit.place).text == text)
+                    at = hit.place;
             QVERIFY2(at > last, qPrintable(key));
             last = at;
         }
