@@ -4,8 +4,6 @@
 #include "book/linktable.h"
 
 #include <QSet>
-
-#include <algorithm>
 #include <QTest>
 
 using Expected::Effect;
@@ -83,22 +81,6 @@ private slots:
             names.insert(row.name);
         }
         QCOMPARE(names.size(), named);
-    }
-
-    // Every address goes to one of the publisher's three hosts, and every page link to a page.
-    void everyTargetExists()
-    {
-        const QStringList hosts{Expected::kMainRoot, Expected::kArticleHost, Expected::kForumHost};
-        for (const TLinkEntry &row : TLinkTable::rows()) {
-            if (row.kind == TLinkKind::PageLink)
-                QVERIFY2(TPageTable::isValid(row.target), qPrintable(row.name + row.caption));
-            if (row.kind == TLinkKind::WebLink) {
-                const QString address = TLinkTable::address(row);
-                QVERIFY2(std::any_of(hosts.begin(), hosts.end(),
-                                     [&](const QString &h) { return address == h || address.startsWith(h + '/'); }),
-                         qPrintable(address));
-            }
-        }
     }
 
     void lookupsOfUnknownLinksFindNothing_data()

@@ -146,7 +146,6 @@ private slots:
         QTest::newRow("U+FF00 stays") << QString(QChar(0xFF00)) << QString(QChar(0xFF00));
         QTest::newRow("U+FF5F stays") << QString(QChar(0xFF5F)) << QString(QChar(0xFF5F));
         QTest::newRow("capitals A and Z") << u("AZ@[") << u("az@[");
-        QTest::newRow("full-width capitals") << u("ＡＺ") << u("az");
     }
     void foldAtTheRangeEnds()
     {
