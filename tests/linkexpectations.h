@@ -2,10 +2,7 @@
 
 // Every link of the e-book as the reader is promised it: page, name, caption, what a click does
 // and the resting look. The contents, cover, preface, advert and footer links are written out
-// here, independently of the program's link table; the related-links panels are taken from the
-// table and checked against the rules of their groups and of the brand link.
-
-#include "book/linktable.h"
+// here, independently of the program's link table, and so is every related-links panel.
 
 #include <QColor>
 #include <QString>
@@ -135,40 +132,74 @@ inline const ContentsRow kContents[] = {
     {"4、初涉职场：从容淡定 不与人争", 34, "Label512", "Label555"},
 };
 
-// The topic groups of the related-links panels: where their addresses live on the article site
-// and how their captions begin.
-struct GroupRule {
-    const char *pathPrefix;
-    const char *captionPrefix;
+// The five links of each topic group, in panel order: caption and address on the article site.
+struct PanelLink {
+    const char *caption;
+    const char *path;
 };
-inline const GroupRule kCareerPlanning{"/guihua/", "生涯规划："};
-inline const GroupRule kMiniTests{"/microtest/", "职场小测试："};
-inline const GroupRule kInterview{"/mianshi/", "求职技巧："};
-inline const GroupRule kResume{"/jianli/", "求职技巧："};
-inline const GroupRule kWorkplace{"/zhichang/", "职场之道："};
+using PanelGroup = PanelLink[5];
 
-// The pages that carry a related-links panel.
-inline QVector<int> panelPages()
-{
-    QVector<int> pages;
-    for (int p = 1; p <= 34; ++p)
-        if (p != 11 && p != 19 && p != 30)
-            pages << p;
-    return pages;
-}
+inline const PanelGroup kCareerPlanning = {
+    {"生涯规划：你有自己的职业规划吗？", "/guihua/2010/0913/439.html"},
+    {"生涯规划：职场新人如何胜出 ？", "/guihua/2010/0911/438.html"},
+    {"生涯规划：五标准帮你找到理想职位！", "/guihua/2010/0831/275.html"},
+    {"生涯规划：你是职场\"迷茫族\"之一吗？", "/guihua/2010/0828/217.html"},
+    {"生涯规划：茫茫职场，如何找准\"位子\"？", "/guihua/2010/0828/216.html"},
+};
+inline const PanelGroup kMiniTests = {
+    {"职场小测试：随身物品看你职场性格？", "/microtest/2010/0906/398.html"},
+    {"职场小测试：你的领导风格是什么？", "/microtest/2010/0906/395.html"},
+    {"职场小测试：工作中你在意什么？", "/microtest/2010/0903/368.html"},
+    {"职场小测试：你的个性适合什么职业？", "/microtest/2010/0902/337.html"},
+    {"职场小测试：你是职场中的哪种动物？", "/microtest/2010/0902/338.html"},
+};
+inline const PanelGroup kInterview = {
+    {"求职技巧：必看：公务员考试结构化面试答辩八原则", "/mianshi/jiegouhua/2010/0913/444.html"},
+    {"求职技巧：美的HR给你讲解结构化面试", "/mianshi/jiegouhua/2010/0903/358.html"},
+    {"求职技巧：公务员无领导小组讨论面试五大角色及特性", "/mianshi/wulingdao/2010/0913/443.html"},
+    {"求职技巧：HR给应届生的白金面试法则", "/mianshi/hr/2010/0903/351.html"},
+    {"求职技巧：应聘技巧：怎样在面试中察颜观色", "/mianshi/jiqiao/2010/0831/271.html"},
+};
+inline const PanelGroup kResume = {
+    {"求职技巧：汉语言文学专业中文简历", "/jianli/muban/2010/0913/453.html"},
+    {"求职技巧：求职信模板--国贸类", "/jianli/qiuzhixin/2010/0831/266.html"},
+    {"求职技巧：求职信模板--银行类", "/jianli/qiuzhixin/2010/0831/265.html"},
+    {"求职技巧：超经典英文简历模板", "/jianli/muban/2010/0831/264.html"},
+    {"求职技巧：详解英文简历格式", "/jianli/jiqiao/2010/0827/86.html"},
+};
+inline const PanelGroup kWorkplace = {
+    {"职场之道：给职场新鲜人!", "/zhichang/2010/0908/423.html"},
+    {"职场之道：职场必读：菜鸟白领如何应付卖老同事？", "/zhichang/2010/0907/407.html"},
+    {"职场之道：职场\"暗语\"你能听懂多少？", "/zhichang/2010/0906/380.html"},
+    {"职场之道：专家支招：试用期如何保护自己的权益？", "/zhichang/2010/0831/273.html"},
+    {"职场之道：职场新人的2个误区和5种能力!", "/zhichang/2010/0906/379.html"},
+};
 
-inline const GroupRule &groupOf(int page)
-{
-    if (page == 2 || page == 6)
-        return kMiniTests;
-    if (page == 20 || (page >= 26 && page <= 29))
-        return kInterview;
-    if (page >= 21 && page <= 25)
-        return kResume;
-    if (page >= 31 && page <= 34)
-        return kWorkplace;
-    return kCareerPlanning;
-}
+// Every panel: its page, its group and the label numbers of the five group links in order, then
+// of "Norwell官网".
+struct Panel {
+    int page;
+    const PanelGroup *group;
+    int labels[6];
+};
+inline const Panel kPanels[] = {
+    {1, &kCareerPlanning, {144, 146, 148, 150, 152, 149}},  {2, &kMiniTests, {154, 155, 156, 157, 158, 161}},
+    {3, &kCareerPlanning, {164, 165, 166, 167, 168, 171}},  {4, &kCareerPlanning, {174, 175, 176, 177, 178, 181}},
+    {5, &kCareerPlanning, {184, 185, 186, 187, 188, 191}},  {6, &kMiniTests, {193, 194, 195, 196, 197, 200}},
+    {7, &kCareerPlanning, {203, 204, 205, 206, 207, 210}},  {8, &kCareerPlanning, {153, 163, 173, 183, 202, 214}},
+    {9, &kCareerPlanning, {222, 223, 224, 225, 226, 229}},  {10, &kCareerPlanning, {232, 233, 234, 235, 236, 239}},
+    {12, &kCareerPlanning, {217, 218, 219, 220, 221, 248}}, {13, &kCareerPlanning, {251, 254, 255, 256, 257, 260}},
+    {14, &kCareerPlanning, {263, 264, 265, 266, 267, 270}}, {15, &kCareerPlanning, {272, 273, 274, 275, 276, 279}},
+    {16, &kCareerPlanning, {283, 284, 285, 286, 287, 290}}, {17, &kCareerPlanning, {293, 294, 295, 296, 297, 300}},
+    {18, &kCareerPlanning, {303, 304, 305, 306, 307, 310}}, {20, &kInterview, {316, 317, 318, 319, 320, 570}},
+    {21, &kResume, {324, 325, 326, 327, 328, 330}},         {22, &kResume, {334, 335, 336, 337, 338, 341}},
+    {23, &kResume, {344, 345, 346, 347, 348, 351}},         {24, &kResume, {354, 355, 356, 357, 358, 361}},
+    {25, &kResume, {364, 365, 366, 367, 368, 371}},         {26, &kInterview, {374, 375, 376, 377, 378, 381}},
+    {27, &kInterview, {384, 385, 386, 387, 388, 391}},      {28, &kInterview, {394, 395, 396, 397, 398, 401}},
+    {29, &kInterview, {404, 405, 406, 407, 408, 411}},      {31, &kWorkplace, {417, 418, 419, 420, 421, 423}},
+    {32, &kWorkplace, {434, 433, 432, 431, 430, 426}},      {33, &kWorkplace, {437, 438, 439, 440, 441, 444}},
+    {34, &kWorkplace, {447, 448, 449, 450, 451, 454}},
+};
 
 // "Norwell官网" opens the article site's root on TabSheet13 to TabSheet18; the main site's bare
 // host on the questionnaire pages, the other articles, the contents page and, by our choice, on
@@ -202,14 +233,13 @@ inline QVector<Link> links()
     all << enter;
     all << open(1, QStringLiteral("Panel6"), {}, kMainRoot, {}, false, false);
 
-    // Related-links panels: as the table holds them; the link-table test checks them against
-    // the group and brand rules above.
-    for (const TLinkEntry &row : TLinkTable::rows()) {
-        if (row.role != LinkRole::RelatedLink && row.role != LinkRole::BrandLink)
-            continue;
-        if (row.page == 38)
-            continue;   // listed with the contents page
-        all << open(row.page, row.name, row.caption, TLinkTable::address(row), TLinkTable::color(row.color), false, true);
+    // Related-links panels: the mini tests of TabSheet2 rest in maroon, all others in black.
+    for (const Panel &panel : kPanels) {
+        const auto name = [&panel](int i) { return QStringLiteral("Label%1").arg(panel.labels[i]); };
+        for (int i = 0; i < 5; ++i)
+            all << open(panel.page, name(i), u((*panel.group)[i].caption), kArticleHost + u((*panel.group)[i].path),
+                        panel.page == 2 ? kMaroon : kBlack, false, true);
+        all << open(panel.page, name(5), u("Norwell官网"), brandAddress(panel.page), kRed, false, true);
     }
 
     // Advert blocks.

@@ -373,15 +373,6 @@ int TLinkTable::indexOf(PageId page, const QString &name)
     return -1;
 }
 
-int TLinkTable::footerIndex(PageId page, const QString &caption)
-{
-    const QVector<TLinkEntry> &all = rows();
-    for (int i = 0; i < all.size(); ++i)
-        if (all[i].page == page && all[i].role == LinkRole::Footer && all[i].caption == caption)
-            return i;
-    return -1;
-}
-
 QVector<int> TLinkTable::rowsOn(PageId page, LinkRole role)
 {
     QVector<int> found;

@@ -56,8 +56,6 @@ public:
 
     // Row index of the link named `name` on `page`; -1 when there is none.
     static int indexOf(PageId page, const QString &name);
-    // Row index of the footer link with this caption on `page`; -1 when there is none.
-    static int footerIndex(PageId page, const QString &caption);
     // The rows of one block of a page, in table order.
     static QVector<int> rowsOn(PageId page, LinkRole role);
 

@@ -16,7 +16,7 @@ const std::array<TPageEntry, kPageCount> kPages = {{
     {4, 8, K::Questionnaire, "人际交往能力测试题", "", 2700, true, G::CareerPlanning, kFooterAll},
     {5, 9, K::Questionnaire, "你对压力的了解有多少", "", 1500, true, G::CareerPlanning, kFooterAll},
     {6, 10, K::Questionnaire, "压力自我测验", "", 2200, true, G::MiniTests, kFooterAll},
-    {7, 11, K::Questionnaire, "PSTRI压力测试问卷", "", 4400, true, G::CareerPlanning, kFooterAll},
+    {7, 11, K::Questionnaire, "PSTRI压力测试问卷", "", 4100, true, G::CareerPlanning, kFooterAll},
     {8, 12, K::Questionnaire, "事业驱策力标准测试 ", "", 5400, true, G::CareerPlanning, kFooterAll},
     {9, 13, K::Questionnaire, "职业取向标准测试 ", "", 4900, true, G::CareerPlanning, kFooterAll},
     {10, 14, K::Questionnaire, "职业性向(工作作风)标准测试 ", "", 4700, true, G::CareerPlanning, kFooterAll},
@@ -82,11 +82,6 @@ const TPageEntry *TPageTable::byName(const QString &name)
     return &entry(id);
 }
 
-const TPageEntry &TPageTable::byPosition(int position)
-{
-    return entry(position + 1);
-}
-
 const QVector<PageId> &TPageTable::readingOrder()
 {
     static const QVector<PageId> order = buildReadingOrder();
@@ -103,13 +98,4 @@ PageId TPageTable::next(PageId id)
 {
     const int r = entry(id).readingPosition;
     return r < kPageCount ? readingOrder().at(r) : kNoPage;
-}
-
-QVector<PageId> TPageTable::pagesOfKind(TPageKind kind)
-{
-    QVector<PageId> pages;
-    for (const TPageEntry &e : kPages)
-        if (e.kind == kind)
-            pages.append(e.id);
-    return pages;
 }

@@ -60,7 +60,6 @@ public:
     // build answers with the cover's row.
     static const TPageEntry &entry(PageId id);
     static const TPageEntry *byName(const QString &name); // nullptr when unknown
-    static const TPageEntry &byPosition(int position);  // 0..41, as entry()
     static bool isValid(PageId id) { return id >= 1 && id <= kPageCount; }
 
     // Reading order: the sequence previous/next follow.
@@ -68,6 +67,5 @@ public:
     static PageId previous(PageId id); // kNoPage before the cover
     static PageId next(PageId id);     // kNoPage after the last advert
 
-    static QVector<PageId> pagesOfKind(TPageKind kind); // in container order
     static bool hasLook(PageId id, PageLook look) { return entry(id).look & look; }
 };

@@ -54,7 +54,6 @@ public:
     QVector<FindHit> find(const QString &query) const;
 
     const FindPlace &place(int index) const { return m_places.at(index); }
-    int placeCount() const { return static_cast<int>(m_places.size()); }
 
     FindExcerpt excerpt(const FindHit &hit, int before = 12, int after = 28) const;
 

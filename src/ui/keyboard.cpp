@@ -161,6 +161,11 @@ bool KeyboardAccess::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() != QEvent::KeyPress)
         return false;
+    // A key an editable field leaves alone (Up in a line edit, say) goes on to its parents; the
+    // client area would scroll on it, and the window does not scroll while such a field has the
+    // focus.
+    if (target == &m_area && isEditable(QApplication::focusWidget()))
+        return true;
     // Each key press reaches the filter once for its receiver, the focus widget.
     if (target != QApplication::focusWidget() && QApplication::focusWidget())
         return false;

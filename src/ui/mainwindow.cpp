@@ -310,17 +310,15 @@ PageId TForm2::nextToBuild() const
 // long for it.
 void TForm2::buildWhileIdle()
 {
-    constexpr qint64 kSliceNs = 3'000'000;
-    QElapsedTimer slice;
-    slice.start();
-    while (m_unbuilt > 0 && slice.nsecsElapsed() < kSliceNs) {
+    const IdleSlice slice;
+    while (m_unbuilt > 0 && !slice.over()) {
         const PageId id = nextToBuild();
         switch (m_built[id]) {
         case Built::Nothing:
             buildFirstView(id, firstViewEnd());
             break;
         case Built::FirstView:
-            if (m_rest[id].run(kSliceNs - slice.nsecsElapsed()))
+            if (m_rest[id].run(slice.left()))
                 finishPage(id);
             break;
         case Built::Whole:

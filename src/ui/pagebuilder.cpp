@@ -220,11 +220,6 @@ QVector<int> PageBuilder::lineTops(QPlainTextEdit *box, const QVector<int> &line
     return tops;
 }
 
-bool PageBuilder::fitText(QPlainTextEdit *box, int limit)
-{
-    return fit(box, limit);
-}
-
 void PageBuilder::fitTextInSteps(QPlainTextEdit *box, DeferredBuild &rest, const std::function<void()> &then)
 {
     constexpr int kStep = 600;

@@ -24,13 +24,9 @@ QFont fontOf(const FontSpec &look);
 void build(QWidget *page, const TPageContent &content, DeferredBuild &rest, int fold = INT_MAX);
 
 // One block's widget; a text box as tall as its text is measured only `fitLimit` down from its
-// top for now (see fitText).
+// top for now, the box reaching past it (see fitTextInSteps for the rest).
 QWidget *buildBlock(QWidget *page, const TContentBlock &block, int fitLimit = INT_MAX);
 
-// Makes a text box as tall as its text. With a limit, the text is measured only as far as `limit`
-// below the box's top, the box reaches past it, and false says that the rest is still to be
-// measured, by fitText without a limit.
-bool fitText(QPlainTextEdit *box, int limit = INT_MAX);
 // Measures the rest of a box fitted with a limit 600 px at a time, each part a step of `rest`
 // that goes before the steps queued so far; `then` runs once the box is measured whole.
 void fitTextInSteps(QPlainTextEdit *box, DeferredBuild &rest, const std::function<void()> &then = {});

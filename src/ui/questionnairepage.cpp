@@ -147,7 +147,12 @@ void QuestionnairePage::questions(int first, int last, Quiz::PromptStyle prompt,
             m_y += 22;
         }
         ChoiceGroup *group = makeGroup(k, prompt, groupName, left, width);
-        m_y += group->height() + kQuestionGap;
+        if (m_compact) {
+            group->layout()->setContentsMargins(10, 3, 8, 3);
+            group->layout()->setSpacing(2);
+            group->resize(group->width(), group->heightFor(group->width()));
+        }
+        m_y += group->height() + (m_compact ? kQuestionGap - 2 : kQuestionGap);
         if (k < last && sliced([=] { questions(k + 1, last, prompt, groupName, left, width); }))
             return;
     }

@@ -52,6 +52,8 @@ public:
     // Questions first..last; group names from `groupName(number)`.
     void questions(int first, int last, Quiz::PromptStyle prompt, const std::function<QString(int)> &groupName,
                    int left = PageGeometry::kColumnLeft, int width = PageGeometry::kColumnWidth);
+    // Question cards from here on with narrow margins, closer together.
+    void compactQuestions() { m_compact = true; }
     // Places questions in two columns of a row each (used by the word-pair part of one test).
     void questionPairs(const QVector<QPair<int, int>> &rows, const std::function<QString(int)> &groupName);
     // The button that runs Finish; without a caption, the shared "完成".
@@ -153,6 +155,7 @@ private:
     DeferredBuild *m_rest = nullptr;     // while steps are left for later
     DeferredBuild *m_slices = nullptr;   // where the rest of a long step goes
     int m_fold = 0;
+    bool m_compact = false;
     bool m_deferring = false;
 };
 

@@ -11,7 +11,8 @@
 namespace {
 
 const std::map<QString, PageId> kPages{{"eq", 1},         {"phil", 2},       {"character", 3}, {"interpersonal", 4},
-                                       {"stressquiz", 5}, {"stresstest", 6}, {"pstri", 7}};
+                                       {"stressquiz", 5}, {"stresstest", 6}, {"pstri", 7},
+                                       {"orientation", 9}};
 
 std::unique_ptr<TQuestionnaire> make(const QString &name)
 {
@@ -84,7 +85,8 @@ private slots:
         QTest::addColumn<QString>("unit");
         QTest::addColumn<int>("count");
         const std::pair<const char *, int> units[] = {{"eq", 33}, {"phil", 10}, {"character", 15}, {"interpersonal", 15},
-                                                      {"stressquiz", 10}, {"stresstest", 20}, {"pstri", 50}};
+                                                      {"stressquiz", 10}, {"stresstest", 20}, {"pstri", 50},
+                                                      {"orientation", 60}};
         for (const auto &[name, count] : units)
             QTest::newRow(name) << QString::fromLatin1(name) << count;
     }

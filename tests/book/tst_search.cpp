@@ -134,6 +134,60 @@ private slots:
             QCOMPARE(std::tie(folded[i].place, folded[i].offset), std::tie(exact[i].place, exact[i].offset));
     }
 
+    // One character for one, at the ends of each folded range and just outside them.
+    void foldAtTheRangeEnds_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("folded");
+        QTest::newRow("ideographic space") << QString(QChar(0x3000)) << u(" ");
+        QTest::newRow("U+3001 stays") << QString(QChar(0x3001)) << QString(QChar(0x3001));
+        QTest::newRow("first full-width form") << QString(QChar(0xFF01)) << u("!");
+        QTest::newRow("last full-width form") << QString(QChar(0xFF5E)) << u("~");
+        QTest::newRow("U+FF00 stays") << QString(QChar(0xFF00)) << QString(QChar(0xFF00));
+        QTest::newRow("U+FF5F stays") << QString(QChar(0xFF5F)) << QString(QChar(0xFF5F));
+        QTest::newRow("capitals A and Z") << u("AZ@[") << u("az@[");
+    }
+    void foldAtTheRangeEnds()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, folded);
+        QCOMPARE(BookIndex::fold(text), folded);
+    }
+
+    // A questionnaire's texts are found in the order its page shows them: the introduction, each
+    // question's prompt before its options and the next question, then the verdicts.
+    void questionnaireTextsInPageOrder_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("keys");
+        QTest::newRow("EQ") << "eq" << 1
+                            << QStringList{"intro", "q1", "q1.opts", "q2", "q9", "q10", "q33", "verdict1", "verdict4"};
+        QTest::newRow("PSTRI") << "pstri" << 7 << QStringList{"intro", "q1", "q2", "q10", "q50", "verdict1", "verdict5"};
+        QTest::newRow("orientation") << "orientation" << 9 << QStringList{"intro", "q1", "q60", "reference"};
+    }
+    void questionnaireTextsInPageOrder()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, page);
+        QFETCH(QStringList, keys);
+        const QString path = QStringLiteral(":/data/%1.txt").arg(file);
+        const BookIndex &book = BookIndex::book();
+        int last = -1;
+        for (const QString &key : keys) {
+            // An option list is found line by line: its first option stands for it.
+            const QString text = key.endsWith(QLatin1String(".opts"))
+                                     ? TextData::text(path, key).split(QLatin1Char('\n')).first().trimmed()
+                                     : TextData::text(path, key);
+            int at = -1;
+            for (const FindHit &hit : book.find(text.trimmed()))
+                if (at < 0 && book.place(hit.place).page == page && book.place(hit.place).text == text)
+                    at = hit.place;
+            QVERIFY2(at > last, qPrintable(key));
+            last = at;
+        }
+    }
+
     void blankOrAbsentQueriesFindNothing_data()
     {
         QTest::addColumn<QString>("query");

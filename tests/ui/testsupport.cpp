@@ -16,6 +16,13 @@
 
 namespace TestSupport {
 
+void useTestScreen()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty() || platform == "offscreen")
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + PATHORA_TEST_SCREEN);
+}
+
 std::unique_ptr<TForm2> makeWindow()
 {
     static bool prepared = false;

@@ -11,6 +11,11 @@ class TForm2;
 
 namespace TestSupport {
 
+// The window tests run on a 1920 x 1080 screen (the offscreen platform's own is 800 x 800): unless
+// the caller gave a screen configuration, the offscreen platform is told to read the test tree's.
+// Call before the application object exists.
+void useTestScreen();
+
 // A main window as the program builds it (fonts and skin included), shown offscreen.
 std::unique_ptr<TForm2> makeWindow();
 
@@ -43,3 +48,15 @@ void trigger(TForm2 &window, const char *actionName);
 void wheel(QWidget *target, int angleDeltaY);
 
 } // namespace TestSupport
+
+// QTEST_MAIN with the test screen.
+#define PATHORA_TEST_MAIN(TestObject)                                                                                  \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        TestSupport::useTestScreen();                                                                                  \
+        QApplication app(argc, argv);                                                                                  \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
+        TestObject tc;                                                                                                 \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&tc, argc, argv);                                                                          \
+    }

@@ -22,6 +22,7 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,6 +40,23 @@ QVector<int> shuffled(int count, QRandomGenerator &random)
     std::iota(items.begin(), items.end(), 1);
     std::shuffle(items.begin(), items.end(), random);
     return items;
+}
+
+// A text without its blanks and line breaks, as a PDF's lines come back from its text.
+QString bare(QString text)
+{
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    return text.normalized(QString::NormalizationForm_KC).remove(blanks);
+}
+
+// The words of a PDF. Fonts map some ideographs to radicals of the same shape: compared in
+// compatibility form.
+QString pdfText(const QString &pdftotext, const QString &file)
+{
+    QProcess convert;
+    convert.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), file, QStringLiteral("-")});
+    convert.waitForFinished(20000);
+    return bare(QString::fromUtf8(convert.readAllStandardOutput()));
 }
 
 } // namespace
@@ -117,7 +135,7 @@ private slots:
             QVERIFY(label.startsWith(QString::fromUtf8(e.heading).simplified()));
             QVERIFY2(place().endsWith(QStringLiteral("第 %1 / 42 页").arg(step)), qPrintable(place()));
         }
-        QCOMPARE(m_window->frameGeometry().size(), QSize(TForm2::kOuterWidth, TForm2::kOuterHeight));
+        QCOMPARE(m_window->frameGeometry().size(), QSize(1058, 598));
     }
 
     // Answers in a random order, an item answered twice counting once; Reset returns to 0.
@@ -283,6 +301,32 @@ private slots:
         QVERIFY(!chart->isVisibleTo(p));
     }
 
+    // The proposed file is named by the test and the date, year first, in the Documents folder;
+    // the page holds the date and time, the score and the verdict.
+    void reportNameAndText()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        ResultReport::Content content;
+        content.fileStem = QStringLiteral("EQ测评结果");
+        content.title = QStringLiteral("《EQ测评结果》");
+        content.when = QDateTime(QDate(2026, 3, 7), QTime(9, 5));
+        content.lines = {QStringLiteral("测试结果：128 分")};
+        content.verdict = Quiz::recordFor(1)->text(QStringLiteral("verdict2"));
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("report.pdf"));
+        QString proposed;
+        ResultReport::setFileChooser([&](QWidget *, const QString &name) { proposed = name; return file; });
+        ResultReport::save(nullptr, content);
+        ResultReport::setFileChooser({});
+        QCOMPARE(QFileInfo(proposed).fileName(), QStringLiteral("EQ测评结果 2026-03-07.pdf"));
+        QCOMPARE(QFileInfo(proposed).absolutePath(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        const QString text = pdfText(pdftotext, file);
+        for (const QString &part : {QStringLiteral("测评时间：2026年3月7日 09:05"), QStringLiteral("测试结果：128 分"), content.verdict})
+            QVERIFY2(text.contains(bare(part)), qPrintable(part + QStringLiteral(" / ") + text.left(300)));
+    }
+
     // The saved report holds the title and the result as the fields show it; a file that cannot
     // be written gives a message naming it and leaves nothing behind.
     void reportIsSavedAsPdf_data()
@@ -336,15 +380,14 @@ private slots:
             }
             return;
         }
-        QProcess convert;
-        convert.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), file, QStringLiteral("-")});
-        QVERIFY(convert.waitForFinished(20000));
-        // Fonts map some ideographs to radicals of the same shape: compare in compatibility form.
-        const QString text = QString::fromUtf8(convert.readAllStandardOutput())
-                                 .normalized(QString::NormalizationForm_KC)
-                                 .remove(QLatin1Char(' '));
-        QVERIFY2(text.contains(QString(title).remove(QLatin1Char(' '))), qPrintable(text.left(200)));
-        QVERIFY2(text.contains(fieldText(page, field).remove(QLatin1Char(' '))), qPrintable(text.left(400)));
+        const QString text = pdfText(pdftotext, file);
+        QVERIFY2(text.contains(bare(title)), qPrintable(text.left(200)));
+        QVERIFY2(text.contains(bare(fieldText(page, field))), qPrintable(text.left(400)));
+        if (*r.resultBox) {
+            const QString verdict = m_window->page(page)->findChild<QPlainTextEdit *>(r.resultBox)->toPlainText();
+            QVERIFY(!verdict.trimmed().isEmpty());
+            QVERIFY2(text.contains(bare(verdict)), qPrintable(text.left(600)));
+        }
         // The answers given are listed, up to the last question or pair.
         const int last = r.variant == Quiz::Variant::DrivingForce ? DrivingForceTest::kPairs : r.questionCount;
         QVERIFY2(text.contains(r.variant == Quiz::Variant::DrivingForce ? QStringLiteral("第%1组").arg(last)
@@ -353,5 +396,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAnswering)
+PATHORA_TEST_MAIN(TestAnswering)
 #include "tst_answering.moc"

@@ -144,5 +144,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDesktop)
+PATHORA_TEST_MAIN(TestDesktop)
 #include "tst_desktop.moc"

@@ -267,5 +267,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFind)
+PATHORA_TEST_MAIN(TestFind)
 #include "tst_find.moc"

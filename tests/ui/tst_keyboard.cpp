@@ -181,13 +181,80 @@ private slots:
         key(Qt::Key_PageDown);
         QVERIFY(own->value() > before);
         key(Qt::Key_Right, Qt::AltModifier);
-        QCOMPARE(m_window->navigator().currentPage(), int(TPageTable::next(25)));
+        QCOMPARE(m_window->navigator().currentPage(), 26);
         key(Qt::Key_Left, Qt::AltModifier);
         QCOMPARE(m_window->navigator().currentPage(), 25);
         key(Qt::Key_Home, Qt::AltModifier);
         QCOMPARE(m_window->navigator().currentPage(), int(kStartPage));
         key(Qt::Key_Up, Qt::AltModifier);
         QCOMPARE(m_window->navigator().currentPage(), int(kContentsPage));
+    }
+
+    // The window keys' steps: a page less two lines of overlap, a line of 10 pixels.
+    void scrollSteps_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("fromViewport");   // the step is the viewport's height plus this
+        QTest::addColumn<int>("pixels");         // or, when the above is 0, this many pixels
+        QTest::newRow("PgDn") << int(Qt::Key_PageDown) << -40 << 0;
+        QTest::newRow("Space") << int(Qt::Key_Space) << -40 << 0;
+        QTest::newRow("Down") << int(Qt::Key_Down) << 0 << 10;
+    }
+    void scrollSteps()
+    {
+        QFETCH(int, key);
+        QFETCH(int, fromViewport);
+        QFETCH(int, pixels);
+        m_window->navigator().GoToPage(25);
+        m_window->page(25)->setFocus();
+        auto *area = m_window->findChild<QScrollArea *>();
+        area->verticalScrollBar()->setValue(100);
+        this->key(key);
+        QCOMPARE(area->verticalScrollBar()->value(), 100 + (fromViewport ? area->viewport()->height() + fromViewport : pixels));
+    }
+
+    // Keys that scroll the window belong to an editable field while it has the focus.
+    void editableFieldsKeepTheirKeys_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("line edit") << 1 << "ed_df2";
+        QTest::newRow("editable combo box") << 8 << "cmbA1";
+        QTest::newRow("editable text box") << 23 << "ArticleBox1";
+        QTest::newRow("find field") << 0 << "FindField";
+    }
+    void editableFieldsKeepTheirKeys()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, field);
+        m_window->navigator().GoToPage(page ? page : 25);
+        if (!page)
+            QTest::keyClick(m_window.get(), Qt::Key_F, Qt::ControlModifier);
+        QWidget *w = (page ? static_cast<QObject *>(m_window->page(page)) : m_window.get())->findChild<QWidget *>(field);
+        QVERIFY(w);
+        w->setFocus(Qt::OtherFocusReason);
+        QScrollBar *bar = m_window->findChild<QScrollArea *>()->verticalScrollBar();
+        bar->setValue(200);
+        for (int k : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown, Qt::Key_Space}) {
+            QTest::keyClick(focus(), Qt::Key(k));
+            QVERIFY2(bar->value() == 200, qPrintable(QKeySequence(k).toString()));
+        }
+        if (!page)
+            QTest::keyClick(focus(), Qt::Key_Escape);
+    }
+
+    // Tab goes through a row left to right: the footer links of the last page.
+    void tabGoesLeftToRightInARow()
+    {
+        m_window->navigator().GoToPage(35);
+        QStringList footer;
+        for (int i = 0; i < 40 && footer.size() < 3; ++i) {
+            key(Qt::Key_Tab);
+            auto *label = qobject_cast<QLabel *>(focus());
+            if (label && (!footer.isEmpty() || label->text() == QStringLiteral("上一页")))
+                footer << label->text();
+        }
+        QCOMPARE(footer, QStringList({QStringLiteral("上一页"), QStringLiteral("目录页"), QStringLiteral("退出")}));
     }
 
     // A question is one Tab stop, entered at its choice (the first option while none); the arrows,
@@ -253,6 +320,25 @@ private slots:
             const QString name = a->text(QAccessible::Name);
             QVERIFY2(name.simplified().contains(shown.simplified()), qPrintable(shown + QStringLiteral(" / ") + name));
         }
+    }
+
+    // A reader who lands on a page hears its name: the heading, or what the cover and the advert
+    // pages are.
+    void pagesAreNamed_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("name");
+        QTest::addRow("cover") << 36 << QStringLiteral("首页");
+        QTest::addRow("advert") << 19 << QStringLiteral("Norwell“启航”大学生职业护照计划");
+        QTest::addRow("contents") << 38 << QStringLiteral("目录");
+        QTest::addRow("heading with a trailing blank") << 8 << QStringLiteral("事业驱策力标准测试");
+    }
+    void pagesAreNamed()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, name);
+        m_window->navigator().GoToPage(page);
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_window->page(page))->text(QAccessible::Name), name);
     }
 
     // Pictures that show words carry them (the words as the picture generator draws them).
@@ -365,5 +451,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestKeyboard)
+PATHORA_TEST_MAIN(TestKeyboard)
 #include "tst_keyboard.moc"

@@ -592,6 +592,22 @@ private slots:
         }
     }
 
+    // The PSTRI page keeps 110 px free above the band of its related links, the chart shown.
+    void roomAboveThePanelOfTabSheet7()
+    {
+        m_window->navigator().GoToPage(7);
+        QWidget *page = m_window->page(7);
+        const int band = 4100 - 250;
+        QWidget *chart = page->findChild<QWidget *>(QStringLiteral("ResultChart"));
+        chart->show();
+        int lowest = 0;
+        for (QWidget *w : page->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            if (w->y() < band)
+                lowest = qMax(lowest, w->geometry().bottom());
+        chart->hide();
+        QVERIFY2(lowest < band - 110, qPrintable(QString::number(lowest)));
+    }
+
     // Advert pages: the banner link below the advert texts' room, the five links, then the footer;
     // nothing in that part overlaps.
     void advertBlocksStandAboveTheFooter_data()
@@ -648,5 +664,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLinks)
+PATHORA_TEST_MAIN(TestLinks)
 #include "tst_links.moc"

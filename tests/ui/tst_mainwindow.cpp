@@ -163,6 +163,30 @@ private slots:
         QCOMPARE(w->page(1)->findChildren<QWidget *>("rdgp1_1").size(), 1);
     }
 
+    // Idle time is spent 3 ms at a time, by the slice's clock: with a clock that each building
+    // step moves on by 1 ms, a slice takes three steps and leaves the rest.
+    void anIdleSliceLastsThreeMilliseconds()
+    {
+        static qint64 fakeNow = 0;
+        IdleSlice::setClock([] { return fakeNow; });
+        const IdleSlice slice;
+        fakeNow = 2'999'999;
+        const bool overEarly = slice.over();
+        fakeNow = 3'000'000;
+        const bool overInTime = slice.over();
+        fakeNow = 0;
+        DeferredBuild rest;
+        int steps = 0;
+        for (int i = 0; i < 10; ++i)
+            rest.later([&] { ++steps, fakeNow += 1'000'000; });
+        const bool done = rest.run(IdleSlice().left());
+        IdleSlice::setClock(nullptr);
+        QVERIFY(!overEarly);
+        QVERIFY(overInTime);
+        QCOMPARE(steps, 3);
+        QVERIFY(!done);
+    }
+
     // A page turned to before idle time built it shows its first view at once; scrolling, or
     // idle time a slice at a time, brings the rest, and then the page is the page built whole:
     // the same widgets in the same order and places, and the view unchanged by the rest arriving.
@@ -240,5 +264,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMainWindow)
+PATHORA_TEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

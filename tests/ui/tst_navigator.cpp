@@ -210,5 +210,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestNavigator)
+PATHORA_TEST_MAIN(TestNavigator)
 #include "tst_navigator.moc"

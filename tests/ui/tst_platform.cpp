@@ -1,6 +1,7 @@
 // Picture decoding, the skin archive and the built-in text files: bad input never crashes and
 // never passes for good input.
 #include "book/texts.h"
+#include "testsupport.h"
 #include "ui/platform/filewriter.h"
 #include "ui/platform/jpeg.h"
 #include "ui/platform/webpage.h"
@@ -151,6 +152,24 @@ private slots:
         const QColor left = image.pixelColor(8, 20), right = image.pixelColor(56, 20);
         QVERIFY(left.red() > 180 && left.blue() < 60);
         QVERIFY(right.blue() > 180 && right.red() < 60);
+    }
+
+    // Pictures of up to 4096 x 2048 pixels (8 388 608) and 8192 on a side are decoded; a row or a
+    // column more is refused.
+    void jpegSizeCaps_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("decodes");
+        QTest::newRow("4096 x 2048") << QSize(4096, 2048) << true;
+        QTest::newRow("4096 x 2049") << QSize(4096, 2049) << false;
+        QTest::newRow("8192 x 1024") << QSize(8192, 1024) << true;
+        QTest::newRow("8193 x 1") << QSize(8193, 1) << false;
+    }
+    void jpegSizeCaps()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, decodes);
+        QCOMPARE(decodeJpeg(makeJpeg(size.width(), size.height())).size(), decodes ? size : QSize(0, 0));
     }
 
     void badJpegDataGivesANullImage_data()
@@ -380,5 +399,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPlatform)
+PATHORA_TEST_MAIN(TestPlatform)
 #include "tst_platform.moc"

@@ -210,5 +210,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestQuestionnairePages)
+PATHORA_TEST_MAIN(TestQuestionnairePages)
 #include "tst_questionnairepages.moc"

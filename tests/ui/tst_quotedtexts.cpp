@@ -157,5 +157,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestQuotedTexts)
+PATHORA_TEST_MAIN(TestQuotedTexts)
 #include "tst_quotedtexts.moc"

@@ -348,5 +348,5 @@ private:
     std::unique_ptr<TForm2> m_window;
 };
 
-QTEST_MAIN(TestReadingPages)
+PATHORA_TEST_MAIN(TestReadingPages)
 #include "tst_readingpages.moc"

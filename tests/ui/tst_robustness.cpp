@@ -284,5 +284,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestRobustness)
+PATHORA_TEST_MAIN(TestRobustness)
 #include "tst_robustness.moc"

@@ -15,6 +15,22 @@ namespace {
 // The reference order of the interest letters and where each stands among the questions.
 const QString kOrientationOrder = QStringLiteral("RIASEC");
 
+// The labels of the highest values, ties with the last place kept ({"S","A","E","C"} when E and
+// C share the third place), ties in the order of `order`.
+QStringList topLetters(const QVector<int> &values, const QStringList &order, int places = 3)
+{
+    QVector<int> ranked(values.size());
+    std::iota(ranked.begin(), ranked.end(), 0);
+    std::stable_sort(ranked.begin(), ranked.end(), [&](int a, int b) { return values[a] > values[b]; });
+    QStringList top;
+    for (int i = 0; i < ranked.size(); ++i) {
+        if (i >= places && values[ranked[i]] != values[ranked[places - 1]])
+            break;
+        top << order.value(ranked[i]);
+    }
+    return top;
+}
+
 // The highest `places` of `labels` by `values`; where the last places are shared, the ones that
 // share them are named as tied: "SA（并列：E、C）".
 QString topLine(const QVector<int> &values, const QStringList &labels, const QString &separator, int places = 3)
@@ -121,20 +137,6 @@ ChartModel balanceChart(const QuizRecord &record)
 }
 
 } // namespace
-
-QStringList topLetters(const QVector<int> &values, const QStringList &order, int places)
-{
-    QVector<int> ranked(values.size());
-    std::iota(ranked.begin(), ranked.end(), 0);
-    std::stable_sort(ranked.begin(), ranked.end(), [&](int a, int b) { return values[a] > values[b]; });
-    QStringList top;
-    for (int i = 0; i < ranked.size(); ++i) {
-        if (i >= places && values[ranked[i]] != values[ranked[places - 1]])
-            break;
-        top << order.value(ranked[i]);
-    }
-    return top;
-}
 
 ChartModel::Kind chartKind(const QuizRecord &record)
 {

@@ -43,10 +43,6 @@ struct ChartModel {
     QString description() const;
 };
 
-// The letters of the highest values, ties with the last place kept: {"S","A","E","C"} when E and C
-// share the third place. `order` gives the letters in the order of `values`.
-QStringList topLetters(const QVector<int> &values, const QStringList &order, int places = 3);
-
 // The kind of chart a record's questionnaire draws.
 ChartModel::Kind chartKind(const QuizRecord &record);
 

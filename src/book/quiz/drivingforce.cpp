@@ -54,14 +54,6 @@ DrivingForceTest::DrivingForceTest(QString incomplete) : m_incomplete(std::move(
     m_texts.resize(kBoxes);
 }
 
-int DrivingForceTest::indexOf(const QString &name) const
-{
-    for (int i = 0; i < m_boxes.size(); ++i)
-        if (m_boxes[i].name == name)
-            return i;
-    return -1;
-}
-
 int DrivingForceTest::value(int index) const
 {
     return static_cast<int>(kItems.indexOf(m_texts[index]));

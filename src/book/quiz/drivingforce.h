@@ -25,7 +25,6 @@ public:
     explicit DrivingForceTest(QString incomplete);
 
     const Box &box(int index) const { return m_boxes[index]; }
-    int indexOf(const QString &name) const;
     static int partnerOf(int index) { return index ^ 1; }
 
     QString text(int index) const { return m_texts[index]; }

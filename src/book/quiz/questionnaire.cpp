@@ -105,7 +105,6 @@ void TQuestionnaire::writeResult(int score, IQuestionnaireView &view)
     if (const TVerdictBand *band = bandFor(Bands, score))
         s.VerdictText = band->Text;
     view.addResultLine(s.VerdictText);
-    s.ScoreText = QString::number(score);
     view.setFieldText(ScoreField, scoreWithUnit(score));
 }
 

@@ -66,7 +66,6 @@ struct FrameworkState {
     int RunningScore = 0;
     QString UnansweredList;
     QString VerdictText;
-    QString ScoreText;
     std::array<TChoiceQuestion *, kQuestionListSize + 1> QuestionList{}; // slots 1..60
 };
 FrameworkState &frameworkState();

@@ -111,6 +111,7 @@ QVector<QuizRecord> makeRecords()
         q.points = {{4, 3, 2, 1}};
         q.bandStarts = {60, 71, 82, 93};
         q.finishWalksQuestionList = true;
+        q.compactQuestions = true;
         q.head = {{"intro", H::IntroBold}};
         q.button = "Button7_1", q.scoreField = "ed_df6", q.resultBox = "Memo7_1", q.resultBoxHeight = 96;
         q.resultFont = resultFont();

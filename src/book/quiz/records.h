@@ -51,6 +51,9 @@ struct QuizRecord {
     QVector<int> bandStarts;
     bool sharedOptions = false;         // one "options" entry for every question
     bool finishWalksQuestionList = false;
+    // Question cards with narrow margins, set closer together: fifty short statements, the
+    // score block and the chart fit above the page's foot.
+    bool compactQuestions = false;
 
     QVector<HeadText> head;
     const char *button = "";

@@ -6,8 +6,6 @@ namespace Quiz {
 
 void FixedLineTest::writeResult(int score, IQuestionnaireView &view)
 {
-    FrameworkState &s = frameworkState();
-    s.ScoreText = QString::number(score);
     view.setFieldText(ScoreField, scoreWithUnit(score));
     view.addResultLine(m_line);
 }

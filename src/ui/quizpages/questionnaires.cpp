@@ -30,6 +30,8 @@ QString orCommon(const QuizRecord &record, const char *key)
 
 void layOutQuestionsAndFoot(QuestionnairePage &p, const QuizRecord &r)
 {
+    if (r.compactQuestions)
+        p.compactQuestions();
     p.questions(1, r.questionCount, r.prompt, [&r](int number) { return r.groupNameOf(number); });
     if (r.variant == Variant::CountLine) {
         p.gap(6);
