@@ -10,12 +10,17 @@
 //                 every page's first view is built on the spot), and returning to a questionnaire
 //                 page after answering it; the bare window's change is between two pages of text;
 //                 the time idle building takes, and its longest slice.
+//                 With the reader's records: start-up with a store of 1,000 results and 20 typed
+//                 texts (and the time until they are read), a keystroke in the résumé box with
+//                 keeping off and on, and page changes with keeping on.
 //   memory        peak resident memory with every page built and painted once, and what the
 //                 resident set holds then (anonymous, file-backed); the bare window shows one
 //                 page of Chinese text with the machine's own fonts.
 #include "book/texts.h"
 #include "book/search.h"
+#include "records/recordstore.h"
 #include "ui/mainwindow.h"
+#include "ui/widgets/editabletextbox.h"
 #include "ui/platform/fonts.h"
 #include "ui/skin/skin.h"
 #include "ui/widgets/choicegroup.h"
@@ -32,6 +37,8 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QKeyEvent>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -167,6 +174,47 @@ void answerEverything(QWidget *page)
         }
 }
 
+// A store as a season of use leaves it: 1,000 results over the ten questionnaires, 20 typed texts.
+void fillStore(const QString &folder)
+{
+    Records::Store store(folder);
+    store.open();
+    Records::Batch batch;
+    batch.putSettings.insert(Records::Store::settingKeep(), QStringLiteral("1"));
+    batch.putSettings.insert(QStringLiteral("place"), QStringLiteral("20,0"));
+    const PageId pages[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    for (int i = 0; i < 1000; ++i)
+        batch.addResults.append({QStringLiteral("r%1").arg(i), pages[i % 10], 1760000000000 + i * 3600000LL,
+                                 QStringLiteral("%1 分").arg(i % 170), QStringLiteral("较高"), QStringLiteral("1,2,3"),
+                                 QStringLiteral("[\"0\",\"1\"]")});
+    for (int i = 0; i < 20; ++i)
+        batch.putTexts.append({QStringLiteral("TabSheet23/Box%1").arg(i), QString(3000, QChar(0x5B57)), 1});
+    store.write(batch);
+}
+
+// The median time of a keystroke in the résumé box, its repaint included.
+double keystroke(TForm2 &window)
+{
+    window.navigator().GoToPage(23);
+    auto *box = window.page(23)->findChild<EditableTextBox *>(QStringLiteral("ArticleBox3"));
+    box->setFocus();
+    box->moveCursor(QTextCursor::End);
+    window.repaint();
+    Times times;
+    for (int i = 0; i < 200; ++i) {
+        QElapsedTimer t;
+        t.start();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QApplication::sendEvent(box, &press);
+        QApplication::sendEvent(box, &release);
+        window.repaint();
+        times.add(t.nsecsElapsed() / 1e6);
+        QCoreApplication::processEvents();   // the hand-over timer, as between real keys
+    }
+    return times.median();
+}
+
 int runTiming(QApplication &app)
 {
     Skin::applyBuiltIn(app);
@@ -180,6 +228,34 @@ int runTiming(QApplication &app)
         pathoraStart.add(timeToFirstPaint([] { return std::make_unique<TForm2>(); }));
     }
     print("start.bare", bareStart.median());
+    QTemporaryDir home;
+    fillStore(home.path());
+    {
+        Times recordsStart;
+        for (int i = 0; i < 9; ++i)
+            recordsStart.add(timeToFirstPaint([&] { return std::make_unique<TForm2>(nullptr, RecordsSetup{home.path(), false}); }));
+        print("start.records", recordsStart.median());
+    }
+    {
+        TForm2 off;
+        waitForFirstPaint(off);
+        while (!off.allPagesBuilt())
+            app.processEvents();
+        print("key.off", keystroke(off));
+    }
+    {
+        TForm2 on(nullptr, RecordsSetup{home.path(), false});
+        waitForFirstPaint(on);
+        while (!on.records().keeper().isLoaded() || !on.allPagesBuilt())
+            app.processEvents();
+        print("key.on", keystroke(on));
+        Times changes;
+        for (int round = 0; round < 2; ++round)
+            for (PageId id : TPageTable::readingOrder())
+                changes.add(timeChange(on, [&] { on.navigator().GoToPage(id); }, "records", id));
+        print("change.records.median", changes.median());
+        print("change.records.worst", changes.worst());
+    }
     print("start.pathora", pathoraStart.median());
 
     Times bareChange;
@@ -348,6 +424,11 @@ int drive(int runs)
     };
     std::printf("%d runs, each its own process; medians and worsts are over the runs\n", runs);
     row("start-up to first paint (median of 9)", "start.pathora", "start.bare", "ms");
+    row("start-up, records on (1,000 results, 20 texts)", "start.records", "start.bare", "ms");
+    row("keystroke in the résumé box, records off", "key.off", QString(), "ms");
+    row("keystroke in the résumé box, records on", "key.on", "key.off", "ms");
+    row("page change, records on: median", "change.records.median", "change.bare.median", "ms");
+    row("page change, records on: worst", "change.records.worst", "change.bare.worst", "ms");
     row("page change, all pages built: median", "change.built.median", "change.bare.median", "ms");
     row("page change, all pages built: worst", "change.built.worst", "change.bare.worst", "ms");
     row("page change, pages not built yet: median", "change.cold.median", "change.bare.median", "ms");

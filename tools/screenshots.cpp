@@ -2,7 +2,8 @@
 //   pathora_screenshots OUTDIR [SCALE]    (QT_QPA_PLATFORM=offscreen works)
 // plus window.png, the window as the reader first sees it, and find-*.png, the find bar with its
 // matches and a match it went to on the interview page, scored-TabSheetN.png, each questionnaire
-// answered and finished with its result chart, and report.pdf, the saved report of the first.
+// answered and finished with its result chart, report.pdf, the saved report of the first, and
+// records-*.png, the stress test's kept results (chart with the earlier one, history, resume offer).
 // SCALE is the screen's scale factor (default 1); at 2 the pages are drawn at twice the pixels,
 // with the @2x pictures.
 #include "ui/mainwindow.h"
@@ -27,6 +28,10 @@
 #include <QPixmap>
 #include <QTest>
 #include <QTemporaryFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QMessageBox>
+#include <QAction>
 
 #include <cstdio>
 
@@ -120,6 +125,49 @@ int main(int argc, char **argv)
     QTest::keyClick(field, Qt::Key_Return);
     QTest::qWait(50);
     window.grab().save(out + QStringLiteral("/find-label.png"));
+    // The reader's records, kept in a folder of the tool's own: the stress test finished twice, its
+    // chart marking the earlier result; half answered again and re-entered, its history and the
+    // offer to resume.
+    {
+        QTemporaryDir folder;
+        TForm2 keeping(nullptr, RecordsSetup{folder.path(), false});
+        keeping.show();
+        app.processEvents();
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                box->buttons().first()->click();
+        });
+        closer.start(20);
+        keeping.findChild<QAction *>(QStringLiteral("KeepRecords"))->trigger();
+        QTest::qWait(300);
+        QWidget *page = keeping.page(6);
+        const auto answerAll = [&](int from, int to, int shift) {
+            for (int k = from; k <= to; ++k) {
+                auto *group = page->findChild<ChoiceGroup *>(QStringLiteral("rdgp6_%1").arg(k));
+                group->option((k + shift) % 3 == 0 ? 0 : 1)->click();
+            }
+        };
+        keeping.navigator().GoToPage(6);
+        answerAll(1, 20, 0);
+        page->findChild<QPushButton *>(QStringLiteral("Button2"))->click();
+        keeping.navigator().GoToPage(5);
+        keeping.navigator().GoToPage(6);
+        answerAll(1, 20, 1);
+        page->findChild<QPushButton *>(QStringLiteral("Button2"))->click();
+        auto *chart = page->findChild<ResultChart *>(QStringLiteral("ResultChart"));
+        page->grab(chart->geometry().adjusted(-30, -20, 30, 20).intersected(page->rect()))
+            .save(out + QStringLiteral("/records-chart.png"));
+        keeping.navigator().GoToPage(5);
+        keeping.navigator().GoToPage(6);
+        answerAll(1, 8, 2);
+        keeping.navigator().GoToPage(5);
+        keeping.navigator().GoToPage(6);
+        QTest::qWait(50);
+        page->grab(chart->geometry().adjusted(-30, -20, 30, 20).intersected(page->rect()))
+            .save(out + QStringLiteral("/records-history.png"));
+        keeping.grab().save(out + QStringLiteral("/records-offer.png"));
+    }
     std::printf("wrote %d pages to %s\n", kPageCount, qPrintable(out));
     return 0;
 }

@@ -119,13 +119,7 @@ void Keeper::start()
         return;
     }
     m_on = true;
-    if (!m_thread) {
-        m_thread = new QThread(this);
-        m_thread->setObjectName(QStringLiteral("records"));
-        m_worker = new Worker(m_folder);
-        m_worker->moveToThread(m_thread);
-        m_thread->start(QThread::LowPriority);
-    }
+    ensureWorker();
     QMetaObject::invokeMethod(m_worker, [w = m_worker, this] { w->open(this, false); }, Qt::QueuedConnection);
 }
 
@@ -144,6 +138,14 @@ void Keeper::opened(int outcome, const QString &movedTo, const QString &error, c
         markAllDirty(rewriteSession);
         m_dirtySettings << Store::settingKeep();
         QTimer::singleShot(kRetryMs, this, [this] { scheduleFlush(); });
+        emit loaded();
+        return;
+    }
+    // Left with keeping off (another window could not settle the store): it stays off.
+    if (!rewriteSession && outcome == int(Store::Opened::Ready)
+        && snapshot.settings.value(Store::settingKeep()) == QLatin1String("0")) {
+        m_on = false;
+        QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->closeStore(); }, Qt::QueuedConnection);
         emit loaded();
         return;
     }
@@ -199,6 +201,28 @@ void Keeper::markAllDirty(bool sessionOnly)
         m_dirtySettings << it.key();
 }
 
+// The store's thread, made when the store is first needed.
+void Keeper::ensureWorker()
+{
+    if (m_thread)
+        return;
+    m_thread = new QThread(this);
+    m_thread->setObjectName(QStringLiteral("records"));
+    m_worker = new Worker(m_folder);
+    m_worker->moveToThread(m_thread);
+    m_thread->start(QThread::LowPriority);
+}
+
+void Keeper::clearPending()
+{
+    m_dirtyResults.clear();
+    m_removedResults.clear();
+    m_dirtyAttempts.clear();
+    m_removedAttempts.clear();
+    m_dirtyTexts.clear();
+    m_dirtySettings.clear();
+}
+
 void Keeper::turnOn()
 {
     if (m_private || m_on || m_folder.isEmpty())
@@ -207,13 +231,7 @@ void Keeper::turnOn()
     m_loaded = false;
     m_settings.insert(Store::settingKeep(), QStringLiteral("1"));
     m_sessionSettings << Store::settingKeep();
-    if (!m_thread) {
-        m_thread = new QThread(this);
-        m_thread->setObjectName(QStringLiteral("records"));
-        m_worker = new Worker(m_folder);
-        m_worker->moveToThread(m_thread);
-        m_thread->start(QThread::LowPriority);
-    }
+    ensureWorker();
     QMetaObject::invokeMethod(m_worker, [w = m_worker, this] { w->open(this, true); }, Qt::QueuedConnection);
     emit switchChanged(true);
 }
@@ -237,12 +255,7 @@ void Keeper::turnOff(bool deleteKept)
     QMetaObject::invokeMethod(m_worker, [w = m_worker, last] { w->settle(last); }, Qt::BlockingQueuedConnection);
     m_on = false;
     m_failing = false;
-    m_dirtyResults.clear();
-    m_removedResults.clear();
-    m_dirtyAttempts.clear();
-    m_removedAttempts.clear();
-    m_dirtyTexts.clear();
-    m_dirtySettings.clear();
+    clearPending();
     emit switchChanged(false);
 }
 
@@ -254,12 +267,7 @@ void Keeper::forget()
     const bool wasOn = m_on;
     m_on = false;
     m_failing = false;
-    if (!m_thread) {
-        m_thread = new QThread(this);
-        m_worker = new Worker(m_folder);
-        m_worker->moveToThread(m_thread);
-        m_thread->start(QThread::LowPriority);
-    }
+    ensureWorker();
     QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->removeAll(); }, Qt::BlockingQueuedConnection);
     // What the session holds stays in the session; what came from the store goes.
     QVector<Result> kept;
@@ -274,12 +282,7 @@ void Keeper::forget()
     for (auto it = m_settings.begin(); it != m_settings.end();)
         it = m_sessionSettings.contains(it.key()) ? std::next(it) : m_settings.erase(it);
     m_settings.insert(Store::settingKeep(), QStringLiteral("0"));
-    m_dirtyResults.clear();
-    m_removedResults.clear();
-    m_dirtyAttempts.clear();
-    m_removedAttempts.clear();
-    m_dirtyTexts.clear();
-    m_dirtySettings.clear();
+    clearPending();
     if (wasOn)
         emit switchChanged(false);
 }
@@ -443,12 +446,7 @@ void Keeper::flush(bool wait)
             batch.putTexts << m_texts.value(box);
     for (const QString &key : std::as_const(m_dirtySettings))
         batch.putSettings.insert(key, m_settings.value(key));
-    m_dirtyResults.clear();
-    m_removedResults.clear();
-    m_dirtyAttempts.clear();
-    m_removedAttempts.clear();
-    m_dirtyTexts.clear();
-    m_dirtySettings.clear();
+    clearPending();
     if (batch.isEmpty() && !m_failing)
         return;
     if (wait) {

@@ -80,6 +80,8 @@ signals:
 
 private:
     friend class Worker;
+    void ensureWorker();
+    void clearPending();
     void scheduleFlush();
     void flush(bool wait = false);
     void written(bool ok, const QString &error, bool recreated, const Batch &batch);

@@ -267,6 +267,16 @@ ResultChart *QuestionnairePage::resultChart(const Quiz::QuizRecord &record)
     return m_chart;
 }
 
+QString QuestionnairePage::fieldText(const QString &name) const
+{
+    QWidget *w = m_fields.value(name);
+    if (auto *edit = qobject_cast<QLineEdit *>(w))
+        return edit->text();
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return label->text();
+    return QString();
+}
+
 ResultReport::Content QuestionnairePage::reportContent() const
 {
     ResultReport::Content content;
@@ -275,14 +285,7 @@ ResultReport::Content QuestionnairePage::reportContent() const
     content.answers = answersGiven();
     content.when = QDateTime::currentDateTime();
     content.chart = m_chart;
-    const auto shown = [this](const QString &name) {
-        QWidget *w = m_fields.value(name);
-        if (auto *edit = qobject_cast<QLineEdit *>(w))
-            return edit->text();
-        if (auto *label = qobject_cast<QLabel *>(w))
-            return label->text();
-        return QString();
-    };
+    const auto shown = [this](const QString &name) { return fieldText(name); };
     const Quiz::ChartModel &chart = m_chart->model();
     const QString colon = QStringLiteral("：");
     switch (chart.kind) {
@@ -331,14 +334,7 @@ Records::Result QuestionnairePage::keptResult() const
     if (!m_chart || !m_record)
         return r;
     const Quiz::ChartModel &chart = m_chart->model();
-    const auto shown = [this](const QString &name) {
-        QWidget *w = m_fields.value(name);
-        if (auto *edit = qobject_cast<QLineEdit *>(w))
-            return edit->text().trimmed();
-        if (auto *label = qobject_cast<QLabel *>(w))
-            return label->text().trimmed();
-        return QString();
-    };
+    const auto shown = [this](const QString &name) { return fieldText(name).trimmed(); };
     QStringList figures;
     switch (chart.kind) {
     case Quiz::ChartModel::Kind::Scale:
@@ -514,14 +510,7 @@ QScrollArea *QuestionnairePage::clientArea() const
 QString QuestionnairePage::resultInWords() const
 {
     const Quiz::ChartModel &chart = m_chart->model();
-    const auto shown = [this](const QString &name) {
-        QWidget *w = m_fields.value(name);
-        if (auto *edit = qobject_cast<QLineEdit *>(w))
-            return edit->text().trimmed();
-        if (auto *label = qobject_cast<QLabel *>(w))
-            return label->text().trimmed();
-        return QString();
-    };
+    const auto shown = [this](const QString &name) { return fieldText(name).trimmed(); };
     const QString separator = Quiz::commonText(QStringLiteral("chart.separator"));
     switch (chart.kind) {
     case Quiz::ChartModel::Kind::Scale: {

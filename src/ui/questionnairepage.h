@@ -147,6 +147,8 @@ private:
 
     void setMarks(const QVector<int> &items);
     QString resultInWords() const;
+    // What a score field, count line or total shows, by its component name.
+    QString fieldText(const QString &name) const;
     class QScrollArea *clientArea() const;
 
     template <typename Step>

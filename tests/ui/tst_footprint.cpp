@@ -2,6 +2,8 @@
 // questionnaire, a web link, closing) creates no file, opens no socket but the display's and the
 // C library's own look-ups, and starts no process. Under X11 too, where a missing session bus
 // once made Qt start one.
+#include "records/recordstore.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -24,7 +26,7 @@ bool allowedSocket(const QString &path, const QString &bus)
 }
 
 // The offending lines of an strace log (-f -e trace=file,network,process), empty when clean.
-QStringList offences(const QString &log, const QString &bus)
+QStringList offences(const QString &log, const QString &bus, const QString &records = {})
 {
     static const QRegularExpression call(QStringLiteral(R"(^(?:\[pid\s+\d+\]\s+)?(?:\d+\s+)?(\w+)\((.*)$)"));
     static const QRegularExpression writeFlags(QStringLiteral(R"(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|O_APPEND)"));
@@ -63,6 +65,10 @@ QStringList offences(const QString &log, const QString &bus)
             bad = !path.hasMatch() || !allowedSocket(path.captured(1), bus);
         } else if (name == QLatin1String("bind") || name == QLatin1String("listen"))
             bad = true;
+        // The reader's records, with keeping on, are written in their own folder and nowhere else.
+        if (bad && !records.isEmpty() && (name.startsWith(QLatin1String("open")) || creating.contains(name))
+            && (args.startsWith(QStringLiteral("AT_FDCWD, \"%1").arg(records)) || args.startsWith(QStringLiteral("\"%1").arg(records))))
+            bad = false;
         if (bad)
             found << line;
     }
@@ -94,14 +100,19 @@ private slots:
     {
         QTest::addColumn<QString>("platform");
         QTest::addColumn<bool>("bus");
-        QTest::newRow("offscreen") << "offscreen" << false;
-        QTest::newRow("X11 without a session bus") << "xcb" << false;
-        QTest::newRow("X11 with a session bus") << "xcb" << true;
+        QTest::addColumn<QString>("records");
+        QTest::newRow("offscreen") << "offscreen" << false << "";
+        QTest::newRow("X11 without a session bus") << "xcb" << false << "";
+        QTest::newRow("X11 with a session bus") << "xcb" << true << "";
+        // A store left with keeping on: --private opens and writes nothing; otherwise only the store.
+        QTest::newRow("offscreen, records kept, --private") << "offscreen" << false << "private";
+        QTest::newRow("offscreen, records kept") << "offscreen" << false << "on";
     }
     void sessionTouchesNothing()
     {
         QFETCH(QString, platform);
         QFETCH(bool, bus);
+        QFETCH(QString, records);
         const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
         if (strace.isEmpty())
             QSKIP("strace is not installed (Debian package strace)");
@@ -114,6 +125,20 @@ private slots:
         QVERIFY(QDir().mkpath(home) && QDir().mkpath(runtime));
         QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         env.insert(QStringLiteral("HOME"), home);
+        env.remove(QStringLiteral("XDG_DATA_HOME"));
+        const QString folder = home + QStringLiteral("/.local/share/Pathora");
+        QByteArray storeBefore;
+        if (!records.isEmpty()) {
+            Records::Store store(folder);
+            QCOMPARE(store.open(), Records::Store::Opened::Ready);
+            Records::Batch keep;
+            keep.putSettings.insert(Records::Store::settingKeep(), QStringLiteral("1"));
+            QVERIFY(store.write(keep));
+            store.close();
+            QFile file(store.path());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            storeBefore = file.readAll();
+        }
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
         // In a sanitizer build the leak checker's own helper would count as a started process.
@@ -144,9 +169,12 @@ private slots:
         QProcess run;
         run.setProcessEnvironment(env);
         run.setWorkingDirectory(dir.path());
-        run.start(strace, {QStringLiteral("-f"), QStringLiteral("-qq"), QStringLiteral("-e"),
+        QStringList traced{QStringLiteral("-f"), QStringLiteral("-qq"), QStringLiteral("-e"),
                            QStringLiteral("trace=file,network,process"), QStringLiteral("-o"), logPath,
-                           QStringLiteral(PATHORA_SESSION)});
+                           QStringLiteral(PATHORA_SESSION)};
+        if (records == QLatin1String("private"))
+            traced << QStringLiteral("--private");
+        run.start(strace, traced);
         QVERIFY(run.waitForFinished(120000));
         const QString err = QString::fromLocal8Bit(run.readAllStandardError());
         if (err.contains(QLatin1String("PTRACE_TRACEME")) || err.contains(QLatin1String("Operation not permitted")))
@@ -155,9 +183,23 @@ private slots:
         QFile log(logPath);
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QString trace = QString::fromLocal8Bit(log.readAll());
-        const QStringList found = offences(trace, bus ? busPath : QString());
+        const QStringList found = offences(trace, bus ? busPath : QString(), records == QLatin1String("on") ? folder : QString());
         QVERIFY2(found.isEmpty(), qPrintable(found.mid(0, 20).join(QLatin1Char('\n'))));
-        QVERIFY(QDir(home).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        if (records.isEmpty()) {
+            QVERIFY(QDir(home).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        } else {
+            const QStringList kept = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+            QFile file(folder + QStringLiteral("/records.db"));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            if (records == QLatin1String("private")) {
+                QCOMPARE(kept, QStringList{QStringLiteral("records.db")});
+                QCOMPARE(file.readAll(), storeBefore);   // not even opened for writing
+            } else {
+                // The session's finished questionnaire is in the store.
+                QVERIFY2(!trace.contains(QStringLiteral("records.broken")), "the store was set aside");
+                QVERIFY(file.readAll() != storeBefore || kept.contains(QStringLiteral("records.db-wal")));
+            }
+        }
         QCOMPARE(QDir(runtime).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
                  bus ? QStringList{QStringLiteral("bus")} : QStringList());
         if (bus)
