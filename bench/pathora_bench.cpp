@@ -222,20 +222,16 @@ int runTiming(QApplication &app)
     timeToFirstPaint([] { return std::make_unique<BareWindow>(); });
     timeToFirstPaint([] { return std::make_unique<TForm2>(); });
 
-    Times bareStart, pathoraStart;
+    QTemporaryDir home;
+    fillStore(home.path());
+    Times bareStart, pathoraStart, recordsStart;
     for (int i = 0; i < 9; ++i) {
         bareStart.add(timeToFirstPaint([] { return std::make_unique<BareWindow>(); }));
         pathoraStart.add(timeToFirstPaint([] { return std::make_unique<TForm2>(); }));
+        recordsStart.add(timeToFirstPaint([&] { return std::make_unique<TForm2>(nullptr, RecordsSetup{home.path(), false}); }));
     }
     print("start.bare", bareStart.median());
-    QTemporaryDir home;
-    fillStore(home.path());
-    {
-        Times recordsStart;
-        for (int i = 0; i < 9; ++i)
-            recordsStart.add(timeToFirstPaint([&] { return std::make_unique<TForm2>(nullptr, RecordsSetup{home.path(), false}); }));
-        print("start.records", recordsStart.median());
-    }
+    print("start.records", recordsStart.median());
     {
         TForm2 off;
         waitForFirstPaint(off);

@@ -1,5 +1,6 @@
 #include "records/keeper.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -87,6 +88,8 @@ Keeper::Keeper(QString folder, bool privateSession, QObject *parent)
 
 Keeper::~Keeper()
 {
+    // What is pending is written; whoever listened may be gone already.
+    blockSignals(true);
     flushNow();
     if (m_thread) {
         QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->closeStore(); }, Qt::BlockingQueuedConnection);
@@ -110,12 +113,14 @@ void Keeper::start()
 {
     if (m_private || m_folder.isEmpty() || !QDir::isAbsolutePath(m_folder)) {
         m_loaded = true;
+        emit loaded();
         return;
     }
     // No store, or one kept with keeping off: nothing is opened, nothing written.
     Store probe(m_folder);
     if (!probe.exists() || !probe.keptOn()) {
         m_loaded = true;
+        emit loaded();
         return;
     }
     m_on = true;
@@ -379,9 +384,10 @@ void Keeper::readTouchedTexts()
 {
     for (const QString &box : std::as_const(m_touchedTexts)) {
         const auto source = m_textSources.value(box);
-        if (!source)
-            continue;
-        m_texts.insert(box, {box, source(), QDateTime::currentMSecsSinceEpoch()});
+        const QString text = source ? source() : QString();
+        if (text.isNull())
+            continue;   // the box is gone (the window closing): its last text stands
+        m_texts.insert(box, {box, text, QDateTime::currentMSecsSinceEpoch()});
         m_sessionTexts << box;
         if (m_on)
             m_dirtyTexts << box;
@@ -514,6 +520,11 @@ void Keeper::written(bool ok, const QString &error, bool recreated, const Batch 
 
 void Keeper::flushNow()
 {
+    if (m_on && m_worker && !m_loaded) {
+        // Closing before the store was read: wait for it, and take its answer in first.
+        QMetaObject::invokeMethod(m_worker, [] {}, Qt::BlockingQueuedConnection);
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    }
     if (!m_on || !m_worker || !m_loaded)
         return;
     m_flushTimer.stop();

@@ -56,7 +56,7 @@ public:
     void dropAttempt(int page);
 
     // Typed texts are read from their box only when they are handed over: `source` gives the
-    // box's text; `touchText` only notes that it changed.
+    // box's text (a null string once the box is gone); `touchText` only notes that it changed.
     void setTextSource(const QString &box, std::function<QString()> source);
     void touchText(const QString &box);
     bool hasText(const QString &box) const;

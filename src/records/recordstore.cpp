@@ -312,8 +312,9 @@ bool Store::write(const Batch &batch, QString *error)
         if (!ok)
             return;
         ok = q.prepare(statement);
+        // A null string would be bound as NULL, which no column takes: an empty text is a text.
         for (const QVariant &v : values)
-            q.addBindValue(v);
+            q.addBindValue(v.typeId() == QMetaType::QString && v.toString().isNull() ? QVariant(QString(QLatin1String(""))) : v);
         ok = ok && q.exec();
     };
     for (const Result &r : batch.addResults)

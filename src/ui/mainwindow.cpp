@@ -481,6 +481,7 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
         && static_cast<QWidget *>(watched)->window() == this) {
         m_idleBuildStarted = true;
         QTimer::singleShot(0, this, &TForm2::buildWhileIdle);
+        QTimer::singleShot(0, m_records, &ReaderRecords::start);
         // The window manager has framed the window by its first paint, but Qt tells no event when
         // only the frame changes (the client keeps its place): look at the frame then, and once more
         // a moment later for a slower window manager.

@@ -269,6 +269,7 @@ private slots:
         QCOMPARE(store.open(), Records::Store::Opened::Ready);
         Records::Batch batch;
         batch.putAttempts << Records::Attempt{6, QStringLiteral("[\"0\"]"), 1, 20, 1};
+        batch.putTexts << Records::TypedText{QStringLiteral("emptied box"), QString(), 1};   // a box emptied
         QVERIFY(store.write(batch));
         const Records::Snapshot s = store.load();
         QCOMPARE(s.results.size(), 1);

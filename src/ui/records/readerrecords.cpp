@@ -98,11 +98,17 @@ ReaderRecords::ReaderRecords(QWidget &window, QMenuBar &bar, QStatusBar &status,
     connect(&m_keeper, &Records::Keeper::saveFailed, this,
             [this](const QString &why) { m_status.showMessage(text("failed").arg(why), kNoteMs); });
     connect(&m_keeper, &Records::Keeper::saveResumed, this, [this] { m_status.showMessage(text("resumed"), kNoteMs); });
+    updateContinue();
+}
+
+// After the window's first frame: start-up does not wait for the store.
+void ReaderRecords::start()
+{
+    if (m_started)
+        return;
+    m_started = true;
     m_keeper.start();
     m_keep->setChecked(m_keeper.isOn());
-    updateContinue();
-    if (m_keeper.isLoaded())
-        QTimer::singleShot(0, this, &ReaderRecords::loaded);
 }
 
 void ReaderRecords::buildMenu(QMenuBar &bar)
@@ -194,6 +200,7 @@ void ReaderRecords::loaded()
         if (TPageTable::isValid(page) && page != kStartPage)
             m_lastPlace = {page, qMax(0, place[1].toInt())};
     }
+    keepPlace();
     for (auto it = m_rooms.cbegin(); it != m_rooms.cend(); ++it)
         showHistory(it.key());
     // Texts typed in an earlier session go back into their boxes, unless typed into already.
@@ -227,9 +234,10 @@ void ReaderRecords::continueReading()
         m_scroll(scroll);
 }
 
-void ReaderRecords::keepPlace()
+// Not before the place kept last time has been read: it is where 继续阅读 goes.
+void ReaderRecords::keepPlace(bool closing)
 {
-    if (!m_placeSource)
+    if (!m_placeSource || (!m_keeper.isLoaded() && !closing))
         return;
     const auto [page, scroll] = m_placeSource();
     if (TPageTable::isValid(page))
@@ -240,14 +248,15 @@ void ReaderRecords::pageShown(PageId id)
 {
     m_current = id;
     // Kept once the page has settled (its scroll position set).
-    QTimer::singleShot(0, this, &ReaderRecords::keepPlace);
+    QTimer::singleShot(0, this, [this] { keepPlace(); });
     showOffer(id);
     updateContinue();
 }
 
 void ReaderRecords::closing(PageId, int)
 {
-    keepPlace();
+    start();
+    keepPlace(true);
     m_keeper.flushNow();
 }
 
@@ -400,7 +409,12 @@ void ReaderRecords::watchTextBox(PageId, QPlainTextEdit *box)
     m_templates.insert(key, box->toPlainText());
     m_boxes << box;
     QPointer<QPlainTextEdit> guarded(box);
-    m_keeper.setTextSource(key, [guarded] { return guarded ? guarded->toPlainText() : QString(); });
+    m_keeper.setTextSource(key, [guarded] {
+        if (!guarded)
+            return QString();
+        const QString text = guarded->toPlainText();
+        return text.isNull() ? QString(QLatin1String("")) : text;
+    });
     if (m_keeper.isOn() && m_keeper.hasText(key)) {
         m_writing = true;
         box->setPlainText(m_keeper.text(key));

@@ -35,6 +35,8 @@ public:
     ReaderRecords(QWidget &window, QMenuBar &bar, QStatusBar &status, TNavigator &navigator, const RecordsSetup &setup);
 
     Records::Keeper &keeper() { return m_keeper; }
+    // Reads what was kept (once the window has its first frame).
+    void start();
     QAction *keepAction() const { return m_keep; }
 
     // The window's hooks.
@@ -55,7 +57,7 @@ private:
     void loaded();
     void continueReading();
     void updateContinue();
-    void keepPlace();
+    void keepPlace(bool closing = false);
 
     void finished(PageId id);
     void answered(PageId id);
@@ -80,6 +82,7 @@ private:
     QPushButton *m_resume = nullptr;        // the resume offer, on the status line
     QAction *m_resumeAction = nullptr;      // the same from the menu and its key
     bool m_noted = false;
+    bool m_started = false;
     PageId m_current = kNoPage;
     QPair<PageId, int> m_lastPlace{kNoPage, 0};   // where the reader was when the records were read
     std::function<QPair<PageId, int>()> m_placeSource;
