@@ -442,9 +442,9 @@ void TForm2::fitToScreen(const QSize &wanted)
 
 // A window manager tells the frame's size only after the window is first shown, and may place the
 // frame a moment later still; the window was fitted with the frame it had then. While the frame
-// settles (the first two seconds), a window whose frame is not the one it was fitted with and
-// that reaches off the screen is fitted again, at most a few times; after that the reader may
-// place it anywhere.
+// settles (the first five seconds: a busy desktop, or a screen reader starting, frames it late), a
+// window whose frame is not the one it was fitted with and that reaches off the screen is fitted
+// again, at most a few times; after that the reader may place it anywhere.
 void TForm2::moveEvent(QMoveEvent *event)
 {
     QMainWindow::moveEvent(event);
@@ -453,7 +453,7 @@ void TForm2::moveEvent(QMoveEvent *event)
 
 void TForm2::refitOnceFrameKnown()
 {
-    constexpr qint64 kSettling = 2000;
+    constexpr qint64 kSettling = 5000;
     constexpr int kMostRefits = 3;
     if (!m_shownOnce || m_refits >= kMostRefits || m_shownAt.elapsed() > kSettling
         || frameGeometry().size() - geometry().size() == m_fittedFrame)

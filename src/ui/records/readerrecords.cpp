@@ -218,10 +218,17 @@ void ReaderRecords::loaded()
 void ReaderRecords::updateContinue()
 {
     const bool known = m_keeper.isOn() && TPageTable::isValid(m_lastPlace.first);
-    m_continue->setEnabled(known);
-    m_continue->setText(known ? text("continue").arg(BookIndex::pageTitle(m_lastPlace.first).simplified())
-                              : text("continue.none"));
-    m_continueButton->setVisible(known && m_current == kStartPage);
+    // Told again only when it changes: a page change does not relay the menu out.
+    const PageId offered = known ? m_lastPlace.first : kNoPage;
+    if (offered != m_continueOffered || !m_continueTold) {
+        m_continueTold = true;
+        m_continueOffered = offered;
+        m_continue->setEnabled(known);
+        m_continue->setText(known ? text("continue").arg(BookIndex::pageTitle(offered).simplified()) : text("continue.none"));
+    }
+    const bool visible = known && m_current == kStartPage;
+    if (m_continueButton->isVisibleTo(&m_status) != visible)
+        m_continueButton->setVisible(visible);
 }
 
 void ReaderRecords::continueReading()
@@ -341,7 +348,8 @@ void ReaderRecords::showOffer(PageId id)
         m_resume->setText(text("resume").arg(a->answered).arg(a->total).arg(dateOf(a->at, "resume.date")));
         m_resume->setAccessibleName(m_resume->text());
     }
-    m_resume->setVisible(offered);
+    if (m_resume->isVisibleTo(&m_status) != offered)
+        m_resume->setVisible(offered);
     m_resumeAction->setEnabled(offered);
 }
 

@@ -83,6 +83,8 @@ private:
     QAction *m_resumeAction = nullptr;      // the same from the menu and its key
     bool m_noted = false;
     bool m_started = false;
+    bool m_continueTold = false;
+    PageId m_continueOffered = kNoPage;
     PageId m_current = kNoPage;
     QPair<PageId, int> m_lastPlace{kNoPage, 0};   // where the reader was when the records were read
     std::function<QPair<PageId, int>()> m_placeSource;
